@@ -1,0 +1,44 @@
+// Shared fixtures for the unit tests: a scratch folder per test and the media layer on the null
+// or the real (offscreen) back end with the virtual clock.
+#pragma once
+
+#include <string>
+
+#include "media/media.h"
+
+namespace testing_support {
+
+// A fresh empty folder under the system's temporary folder, removed by the destructor.
+class ScratchDir {
+ public:
+  ScratchDir();
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+  const std::string& path() const { return path_; }
+  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+// Starts the media layer for one test and stops it at the end of the scope.
+class MediaScope {
+ public:
+  explicit MediaScope(BackendKind kind = BackendKind::Null, bool virtualClock = true);
+  ~MediaScope();
+  bool ok() const { return ok_; }
+
+ private:
+  bool ok_ = false;
+};
+
+std::string SourceDir();  // the repository
+std::string BuildDir();   // where the program and its game/ tree are built
+std::string GameBinary();
+
+// Writes bytes to a file (creating it), for fixtures.
+void WriteFile(const std::string& path, const std::string& bytes);
+std::string ReadFile(const std::string& path);
+
+}  // namespace testing_support
