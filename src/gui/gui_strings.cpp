@@ -30,6 +30,35 @@ std::string ReplaceAll(std::string s, const std::string& what, const std::string
   return s;
 }
 
+namespace {
+std::vector<std::string>* gProblems = nullptr;
+}
+
 void GuiError(const std::string& message) {
   PrintLine("ERROR: " + message);
+  GuiProblem(message);
+}
+
+GuiProblemCollector::GuiProblemCollector(std::vector<std::string>& out) : previous_(gProblems) {
+  gProblems = &out;
+}
+
+GuiProblemCollector::~GuiProblemCollector() {
+  gProblems = previous_;
+}
+
+bool GuiChecking() {
+  return gProblems != nullptr;
+}
+
+void GuiProblem(const std::string& text) {
+  if (gProblems) gProblems->push_back(text);
+}
+
+void GuiMessageBox(const std::string& text) {
+  if (GuiChecking()) {
+    GuiProblem(ReplaceAll(text, "\n", " "));
+  } else {
+    ShowMessageBox(text, 0);
+  }
 }

@@ -24,15 +24,16 @@ int TImgTexture::loadTex(const std::string& path, int flags) {
   // The key is set first so that a missing atlas is reported once and never tried again.
   url = ToUpperCase(path);
   if (PathKind(path) != 1) {
-    ShowMessageBox("TEXTURE NOT FOUND: " + path, 0);
+    GuiMessageBox("TEXTURE NOT FOUND: " + path);
     return 0;
   }
   img = LoadImageFile(path, flags);
+  if (!img) GuiProblem("the atlas texture '" + path + "' cannot be decoded");
   std::string descPath = PathWithoutExtension(path) + ".txt";
   ReadStatus status = ReadStatus::Ok;
   std::string text = ReadBytesAsText(descPath, &status);
   if (status != ReadStatus::Ok) {
-    PrintLine("ERROR: Couldn't read the atlas description '" + descPath + "'!");
+    GuiError("Couldn't read the atlas description '" + descPath + "'!");
     return 0;
   }
   for (const TAtlasEntry& e : ParseAtlasDescription(text)) {
@@ -70,10 +71,11 @@ std::shared_ptr<TImg> LoadImg(const std::string& path, const std::string& name, 
   if (name.empty()) {
     auto pic = std::make_shared<TImg>();
     if (PathKind(path) != 1) {
-      ShowMessageBox("NO SUCH FILE: " + path + "\n\n   (REAL PATH: " + AbsolutePath(path) + ")", 0);
+      GuiMessageBox("NO SUCH FILE: " + path + "\n\n   (REAL PATH: " + AbsolutePath(path) + ")");
       return pic;  // no image, 0 by 0
     }
     pic->image = LoadImageFile(path, flags);
+    if (!pic->image) GuiProblem("the picture '" + path + "' cannot be decoded");
     pic->w = static_cast<float>(ImageWidthOf(pic->image));
     pic->h = static_cast<float>(ImageHeightOf(pic->image));
     return pic;
@@ -84,7 +86,9 @@ std::shared_ptr<TImg> LoadImg(const std::string& path, const std::string& name, 
     atlas->loadTex(path, flags);
     TextureList.AddLast(atlas);
   }
-  return atlas->getImg(name);
+  std::shared_ptr<TImg> pic = atlas->getImg(name);
+  if (!pic && atlas->img) GuiProblem("no picture '" + name + "' in the atlas '" + path + "'");
+  return pic;
 }
 
 std::shared_ptr<TImg> GetImg(const std::string& spec, int flags) {

@@ -3,6 +3,7 @@
 
 #include <lua5.1/lua.hpp>
 
+#include "gui/gui_strings.h"
 #include "media/media.h"
 
 namespace {
@@ -19,8 +20,10 @@ std::string PopMessage(lua_State* L) {
 // Prints "ERROR" and the message when the protected call failed.
 void CallProtected(lua_State* L, int nargs) {
   if (lua_pcall(L, nargs, 0, 0) != 0) {
+    std::string message = PopMessage(L);
     PrintLine("ERROR");
-    PrintLine(PopMessage(L));
+    PrintLine(message);
+    GuiProblem("script error: " + message);
   }
 }
 
@@ -47,8 +50,10 @@ std::shared_ptr<TLuaObject> CreateLuaObject(const std::string& text, const std::
   }
   int top = lua_gettop(L);
   if (luaL_loadbuffer(L, text.data(), text.size(), ("@" + chunkName).c_str()) != 0) {
+    std::string message = PopMessage(L);
     PrintLine("Error loading script :");
-    PrintLine(PopMessage(L));
+    PrintLine(message);
+    GuiProblem("script does not compile: " + message);
     lua_settop(L, top);
     return nullptr;
   }

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "gui/gui_strings.h"
 #include "gui/text_services.h"
 #include "media/media.h"
 #include "textdata/numbers.h"
@@ -68,15 +69,26 @@ std::string GetObjectTextData(const std::string& value) {
   bool bracketed = Utf16Length(value) > 5 && value.front() == '[' && value.back() == ']';
   // A bracketed value without "|" names no line: it is shown as it stands.
   if (!bracketed || value.find('|') == std::string::npos) return value;
-  return ResolveTextRef(value);
+  std::string text = ResolveTextRef(value);
+  if (GuiChecking() && text == "(BEYOND TEXT ARRAY LENGTH!)")
+    GuiProblem("the text reference " + value + " names no line");
+  return text;
 }
 
 TImageFont* GetObjectFontData(const std::string& value) {
   std::vector<std::string> f = SplitString(value, "|");
-  if (f.size() < 2) return nullptr;
+  if (f.size() < 2) {
+    GuiProblem("the font value '" + value + "' has no size");
+    return nullptr;
+  }
   int size = TextToInt(f[1]);
-  if (size < 1) return nullptr;
-  return GetFont(f[0], size);
+  if (size < 1) {
+    GuiProblem("the font size in '" + value + "' is below 1");
+    return nullptr;
+  }
+  TImageFont* font = GetFont(f[0], size);
+  if (!font) GuiProblem("the font '" + f[0] + "' cannot be loaded");
+  return font;
 }
 
 void GetObjectShadowData(const std::string&) {}
