@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "app/globals.h"
 #include "media/media.h"
 
 class TMyFont {
@@ -16,8 +17,7 @@ class TMyFont {
   std::string key;
 };
 
-// Every font loaded so far, in loading order.
-extern TList<TMyFont> FontList;
+// FontList (app/globals.h) holds every font loaded so far, in loading order.
 
 // The cached font for this file (letter case ignored) and size; loaded on first use. A failed
 // load is cached as null too, so a missing file is tried once.
