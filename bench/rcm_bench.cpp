@@ -16,11 +16,11 @@ std::string LevelText(int seed) {
   std::string text = "level {\n\tname = \"Level " + std::to_string(seed) + "\"\n";
   text += "\tbackgroundUrl = \"gfx/backgrounds/background-" + std::to_string(seed % 7) + ".jpg\"\n";
   text += "\ttime = " + std::to_string(120 + seed) + "\n\tavailableChips = 1, 2, 3, 4, 5, 6\n";
-  text += "\tdata {\n\t\tsize = 9, 9\n";
-  for (int layer = 0; layer < 6; ++layer) {
-    for (int row = 0; row < 9; ++row) {
+  text += "\tdata {\n\t\tsize = 12, 12\n";
+  for (int layer = 0; layer < 15; ++layer) {
+    for (int row = 0; row < 12; ++row) {
       text += "\t\tlayer" + std::to_string(layer) + "row" + std::to_string(row) + " = ";
-      for (int col = 0; col < 9; ++col) {
+      for (int col = 0; col < 12; ++col) {
         if (col) text += ", ";
         text += std::to_string((seed + layer * 7 + row * 3 + col) % 5);
       }
@@ -92,7 +92,7 @@ void BM_SetFloatLevel(benchmark::State& state) {
   for (auto _ : state) {
     auto file = CreateRCM();
     for (int row = 0; row < 9; ++row) {
-      for (int col = 0; col < 9; ++col) {
+      for (int col = 0; col < 12; ++col) {
         file->setFloat("level::data::row" + std::to_string(row), static_cast<float>(col), col);
       }
     }

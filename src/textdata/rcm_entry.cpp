@@ -26,9 +26,18 @@ void AppendNumber(const std::string& value, std::string& out) {
 
 }  // namespace
 
+std::string UpperKey(const std::string& name) {
+  std::string key = name;
+  for (char& c : key) {
+    if (static_cast<unsigned char>(c) >= 0x80) return ToUpperCase(name);
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return key;
+}
+
 void TRCMEntry::setId(const std::string& id) {
   _id = id;
-  _key = ToUpperCase(id);
+  _key = UpperKey(id);
 }
 
 const std::string* TRCMEntry::valueAt(int index) const {

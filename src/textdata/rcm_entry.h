@@ -31,5 +31,8 @@ class TRCMEntry {
   std::string _key;
 };
 
+// The name as lookups compare it: upper-cased (a fast path for plain ASCII names).
+std::string UpperKey(const std::string& name);
+
 // Appends one entry's text (as toTxt gives it) to out.
 void AppendEntryText(TRCMEntry& entry, std::string& out);

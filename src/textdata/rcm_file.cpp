@@ -137,44 +137,41 @@ std::shared_ptr<TRCMGroup> TRCMFile::readGroup(const std::string& text, size_t& 
                                                const std::string& name, int depth) {
   auto group = std::make_shared<TRCMGroup>();
   group->setId(name);
-  std::string nameBuffer, lineBuffer;
+  // The line buffer is always the text since lineStart; the name buffer is the text since
+  // nameStart without its line breaks (a group name may span lines).
+  size_t lineStart = pos, nameStart = pos;
   bool sawEquals = false;
   const size_t n = text.size();
   while (pos < n) {
+    const size_t at = pos;
     const char c = text[pos++];
-    switch (c) {
-      case '{': {
-        if (depth + 1 > kMaxDepth) {
-          _tooDeep = true;
-          pos = n;
-          return group;
-        }
-        auto sub = readGroup(text, pos, TrimControl(nameBuffer), depth + 1);
-        if (_tooDeep) return group;
-        group->_listaGrup.AddLast(std::move(sub));
-        nameBuffer.clear();
-        lineBuffer.clear();
-        sawEquals = false;
-        break;
-      }
-      case '}':
-        group->_pos = static_cast<int>(pos);
+    if (c == '{') {
+      if (depth + 1 > kMaxDepth) {
+        _tooDeep = true;
+        pos = n;
         return group;
-      case '\n':
-        if (sawEquals) {
-          group->_listaWpisow.AddLast(readEntry(TrimControl(lineBuffer)));
-          nameBuffer.clear();
-        }
-        lineBuffer.clear();
-        sawEquals = false;
-        break;
-      case '=':
-        sawEquals = true;
-        [[fallthrough]];
-      default:
-        nameBuffer += c;
-        lineBuffer += c;
-        break;
+      }
+      std::string groupName;
+      for (size_t i = nameStart; i < at; ++i) {
+        if (text[i] != '\n') groupName += text[i];
+      }
+      auto sub = readGroup(text, pos, TrimControl(groupName), depth + 1);
+      if (_tooDeep) return group;
+      group->_listaGrup.AddLast(std::move(sub));
+      lineStart = nameStart = pos;
+      sawEquals = false;
+    } else if (c == '}') {
+      group->_pos = static_cast<int>(pos);
+      return group;
+    } else if (c == '\n') {
+      if (sawEquals) {
+        group->_listaWpisow.AddLast(readEntry(TrimControl(text.substr(lineStart, at - lineStart))));
+        nameStart = pos;
+      }
+      lineStart = pos;
+      sawEquals = false;
+    } else if (c == '=') {
+      sawEquals = true;
     }
   }
   group->_pos = static_cast<int>(pos);
@@ -187,10 +184,15 @@ std::string TRCMFile::myTrim(const std::string& text) {
 
 std::shared_ptr<TRCMEntry> TRCMFile::readEntry(const std::string& line) {
   auto entry = std::make_shared<TRCMEntry>();
-  std::vector<std::string> parts = SplitString(line, "=");
-  entry->setId(parts.empty() ? std::string() : TrimControl(parts[0]));
-  if (parts.size() < 2) return entry;  // a line that ends right after its "=": no values
-  const std::string& valuePart = parts[1];
+  // The line cut at "=": the first piece names the entry, the second holds the values and
+  // anything after a second "=" is ignored.
+  const size_t first = line.find('=');
+  entry->setId(TrimControl(line.substr(0, first)));
+  if (first == std::string::npos) return entry;
+  const size_t second = line.find('=', first + 1);
+  const std::string valuePart =
+      line.substr(first + 1, second == std::string::npos ? std::string::npos : second - first - 1);
+  if (valuePart.empty()) return entry;  // a line that ends right after its "=": no values
   const std::string trimmed = TrimControl(valuePart);
   const bool number =
       !trimmed.empty() && ((trimmed[0] >= '0' && trimmed[0] <= '9') || trimmed[0] == '-');

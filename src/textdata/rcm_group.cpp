@@ -5,7 +5,7 @@
 
 void TRCMGroup::setId(const std::string& id) {
   _id = id;
-  _key = ToUpperCase(id);
+  _key = UpperKey(id);
 }
 
 TRCMGroup* TRCMGroup::addGroup(const std::string& name) {
@@ -58,7 +58,7 @@ int TRCMGroup::showGroup(const std::string& indent) {
 }
 
 TRCMGroup* TRCMGroup::getGroup(const std::string& name) {
-  const std::string wanted = ToUpperCase(name);
+  const std::string wanted = UpperKey(name);
   TRCMGroup* found = nullptr;
   _listaGrup.ForEach([&](const std::shared_ptr<TRCMGroup>& group) {
     if (!found && group->_key == wanted) found = group.get();
@@ -67,7 +67,7 @@ TRCMGroup* TRCMGroup::getGroup(const std::string& name) {
 }
 
 TRCMEntry* TRCMGroup::getEntry(const std::string& name) {
-  const std::string wanted = ToUpperCase(name);
+  const std::string wanted = UpperKey(name);
   TRCMEntry* found = nullptr;
   _listaWpisow.ForEach([&](const std::shared_ptr<TRCMEntry>& entry) {
     if (!found && entry->key() == wanted) found = entry.get();
