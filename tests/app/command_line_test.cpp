@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 TEST(AppCommandLine, FlagsAndValues) {
-  TCommandLine cl = ParseCommandLine({"--datadir", "/d", "--userdir", "u", "--window", "--nosound",
-                                      "--seed", "-42", "--headless", "--script", "s.txt",
-                                      "--stats", "st.txt"});
+  TCommandLine cl =
+      ParseCommandLine({"--datadir", "/d", "--userdir", "u", "--window", "--nosound", "--seed",
+                        "-42", "--headless", "--script", "s.txt", "--stats", "st.txt"});
   EXPECT_TRUE(cl.error.empty()) << cl.error;
   EXPECT_EQ(cl.dataDir, "/d");
   EXPECT_EQ(cl.userDir, "u");
@@ -48,8 +48,8 @@ TEST(AppCommandLine, Errors) {
 
 TEST(AppCommandLine, UsageNamesEveryFlag) {
   std::string usage = UsageText();
-  for (const char* flag : {"--help", "--version", "--datadir", "--userdir", "--window",
-                           "--fullscreen", "--nosound", "--seed", "--headless", "--script",
-                           "--stats", "--check-data"})
+  for (const char* flag :
+       {"--help", "--version", "--datadir", "--userdir", "--window", "--fullscreen", "--nosound",
+        "--seed", "--headless", "--script", "--stats", "--check-data"})
     EXPECT_NE(usage.find(flag), std::string::npos) << flag;
 }

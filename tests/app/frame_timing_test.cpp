@@ -107,7 +107,7 @@ TEST_F(AppMouse, InRectIncludesBothEdges) {
   struct Case {
     float x, y;
     int inside;
-  } cases[] = {{0, 0, 1},   {10, 10, 1}, {5, 5, 1},     {10.5f, 0, 0},
+  } cases[] = {{0, 0, 1},     {10, 10, 1},   {5, 5, 1},     {10.5f, 0, 0},
                {0, 10.5f, 0}, {-0.5f, 5, 0}, {5, -0.01f, 0}};
   for (const Case& c : cases) {
     Mouse->x = c.x;

@@ -56,10 +56,12 @@ TEST(AppHarness, HeadlessRunTakesAShotAndDumpsTheState) {
   Run run = RunGame(scratch,
                     "wait 200           # splash and loading\n"
                     "state menu.txt\n"
-                    "click 512 " + std::to_string(RowY(0)) + "   # START: a new quest\n"
-                    "wait 60\n"
-                    "shot story.png\n"
-                    "state story.txt\n",
+                    "click 512 " +
+                        std::to_string(RowY(0)) +
+                        "   # START: a new quest\n"
+                        "wait 60\n"
+                        "shot story.png\n"
+                        "state story.txt\n",
                     "--stats stats.txt");
   ASSERT_EQ(run.status, 0) << run.output;
   std::string menu = ReadFile(scratch / "menu.txt");

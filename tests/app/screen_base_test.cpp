@@ -14,14 +14,13 @@ TEST_F(AppScreenBase, ApproachNeverOvershootsAndLandsExactly) {
   struct Case {
     float value, target, step, delta, expected;
   } cases[] = {
-      {0, 1, 0.05f, 1, 0.05f},   // one step up
-      {1, 0, 0.05f, 1, 0.95f},   // one step down
-      {0.98f, 1, 0.05f, 1, 1},   // would overshoot: lands on the target
-      {0.02f, 0, 0.05f, 1, 0},   // same downward
-      {0, 1, 0.05f, 1000, 1},    // a huge frame jumps straight to the target
-      {1, 0, 0.05f, 1000, 0},    //
-      {0.5f, 0.5f, 0.05f, 1, 0.5f},
-      {0, 1, 0.05f, 0, 0},       // no time passed: no change
+      {0, 1, 0.05f, 1, 0.05f},  // one step up
+      {1, 0, 0.05f, 1, 0.95f},  // one step down
+      {0.98f, 1, 0.05f, 1, 1},  // would overshoot: lands on the target
+      {0.02f, 0, 0.05f, 1, 0},  // same downward
+      {0, 1, 0.05f, 1000, 1},   // a huge frame jumps straight to the target
+      {1, 0, 0.05f, 1000, 0},   //
+      {0.5f, 0.5f, 0.05f, 1, 0.5f}, {0, 1, 0.05f, 0, 0},  // no time passed: no change
   };
   for (const Case& c : cases) {
     FrameDelta = c.delta;

@@ -55,9 +55,8 @@ TEST(AppScriptParse, KeyNames) {
   struct Case {
     const char* name;
     int code;
-  } cases[] = {{"Enter", 13}, {"escape", 27}, {"F1", 112}, {"f4", 115}, {"A", 65},
-               {"z", 90},     {"LCtrl", 162}, {"LAlt", 164}, {"RAlt", 165}, {"F2", 0},
-               {"AB", 0},     {"", 0}};
+  } cases[] = {{"Enter", 13},  {"escape", 27}, {"F1", 112},   {"f4", 115}, {"A", 65}, {"z", 90},
+               {"LCtrl", 162}, {"LAlt", 164},  {"RAlt", 165}, {"F2", 0},   {"AB", 0}, {"", 0}};
   for (const Case& c : cases) EXPECT_EQ(ScriptKeyCode(c.name), c.code) << c.name;
 }
 
@@ -98,9 +97,10 @@ using AppScriptRun = AppFixture;
 TEST_F(AppScriptRun, CommandsReachTheGameFrameByFrame) {
   std::vector<TScriptCommand> commands;
   std::string error;
-  ASSERT_TRUE(ParseScript("move 5 6\nwait 2\nclick 100 200\nkey A\ndrag 0 0 30 60 3\ntype hi\n"
-                          "wheel 2\n",
-                          commands, error));
+  ASSERT_TRUE(
+      ParseScript("move 5 6\nwait 2\nclick 100 200\nkey A\ndrag 0 0 30 60 3\ntype hi\n"
+                  "wheel 2\n",
+                  commands, error));
   TScriptRunner runner(commands, scratch_.path());
   struct Seen {
     float x, y;
@@ -111,8 +111,8 @@ TEST_F(AppScriptRun, CommandsReachTheGameFrameByFrame) {
     runner.OnFrame();
     UpdateDelta();
     Mouse->update();
-    seen.push_back({Mouse->x, Mouse->y, Mouse->leftPressed, Mouse->leftHolded,
-                    TakeKeyHits(kKeyA), KeyIsDown(kKeyA) ? 1 : 0});
+    seen.push_back({Mouse->x, Mouse->y, Mouse->leftPressed, Mouse->leftHolded, TakeKeyHits(kKeyA),
+                    KeyIsDown(kKeyA) ? 1 : 0});
   }
   ASSERT_TRUE(runner.finished());
   ASSERT_GE(seen.size(), 9u);

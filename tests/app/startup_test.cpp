@@ -95,7 +95,7 @@ TEST_F(AppStartup, UserDataBaseFollowsTheXdgRules) {
     std::string base;
   } cases[] = {
       {env(false, "", true, "/home/ann", "/pw"), "/home/ann/.local/share"},
-      {env(true, "", true, "/home/ann", "/pw"), "/home/ann/.local/share"},  // empty: ignored
+      {env(true, "", true, "/home/ann", "/pw"), "/home/ann/.local/share"},      // empty: ignored
       {env(true, "data", true, "/home/ann", "/pw"), "/home/ann/.local/share"},  // relative
       {env(true, "/xdg/data/", true, "/home/ann", "/pw"), "/xdg/data"},
       {env(false, "", false, "", "/home/pw"), "/home/pw/.local/share"},  // no HOME
@@ -147,9 +147,9 @@ TEST_F(AppStartup, UnwritableUserFolderIsReportedAndTheGameGoesOn) {
 }
 
 TEST_F(AppStartup, EighteenScreenSingletonsExist) {
-  TEkran* screens[] = {LoadingScreen, Options,   ProfileManager, MainMenu,     MainGame,
-                       EnterText,     PopUp,     StoryScreen,    MapScreen,    LevelSummary,
-                       ContinueQuest, Credits,   Tutorial,       ShowLevels,   Splash,
+  TEkran* screens[] = {LoadingScreen,  Options,      ProfileManager, MainMenu,   MainGame,
+                       EnterText,      PopUp,        StoryScreen,    MapScreen,  LevelSummary,
+                       ContinueQuest,  Credits,      Tutorial,       ShowLevels, Splash,
                        ArtifactScreen, GiveArtefact, ArtPuzzle};
   for (TEkran* s : screens) ASSERT_NE(s, nullptr);
   EXPECT_STREQ(MainMenu->screenName(), "MainMenu");
