@@ -15,7 +15,7 @@ std::vector<Picture> ParticlePictures();
 std::vector<Picture> CaptionPictures(const GlyphSource& display);
 std::vector<Picture> GameScreenPictures();
 std::vector<Picture> GlobalPictures();
-std::vector<Picture> ButtonPictures(const GlyphSource& display);
+std::vector<Picture> ButtonPictures();
 std::vector<Picture> BackgroundPictures();
 
 }  // namespace artgen

@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
   add(artgen::CaptionPictures(*display));
   add(artgen::GameScreenPictures());
   add(artgen::GlobalPictures());
-  add(artgen::ButtonPictures(*display));
+  add(artgen::ButtonPictures());
   add(artgen::BackgroundPictures());
 
   std::string list;
