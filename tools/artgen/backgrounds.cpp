@@ -130,10 +130,10 @@ void RoundTrees(Painter& p, Rng& rng, int n, double y0, double y1, double size, 
     const Rgb shade = Mix(leaf, {10, 20, 30}, 0.45);
     p.body += F("<rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"%s\" fill=\"#3a2618\"/>\n",
                 N(x - k * 0.08).c_str(), N(y).c_str(), N(k * 0.16).c_str(), N(k * 0.6).c_str());
-    p.body += F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"%s\"/>\n", N(x + k * 0.08).c_str(),
-                N(y - k * 0.1).c_str(), N(k * 0.55).c_str(), Hex(shade).c_str());
-    p.body += F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"%s\"/>\n", N(x - k * 0.1).c_str(),
-                N(y - k * 0.22).c_str(), N(k * 0.42).c_str(), Hex(leaf).c_str());
+    p.body += F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"%s\"/>\n", N(x + k * 0.05).c_str(),
+                N(y - k * 0.14).c_str(), N(k * 0.52).c_str(), Hex(shade).c_str());
+    p.body += F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"%s\"/>\n", N(x - k * 0.06).c_str(),
+                N(y - k * 0.2).c_str(), N(k * 0.47).c_str(), Hex(leaf).c_str());
     if (withFruit) {
       for (int f = 0; f < 4; ++f) {
         p.body += F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"%s\"/>\n",

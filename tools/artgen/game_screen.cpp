@@ -138,12 +138,12 @@ Picture Button(int n) {
     s += F("<rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"10\" rx=\"5\" fill=\"#bffcff\" "
            "filter=\"url(#beam)\"/>\n",
            N(cx - 34).c_str(), N(cy - 5).c_str(), N(68).c_str());
-    const std::vector<Pt> gems[3] = {Shift(CircleOutline(), cx - 24 - 22, cy - 24, 0.42),
-                                     Shift(HeartOutline(), cx - 24, cy - 24, 0.42),
-                                     Shift(HexagonOutline(), cx - 24 + 22, cy - 24, 0.42)};
-    s += GemSvg(gems[0], {cx - 22, cy}, sapphire, "g0", 0.42);
-    s += GemSvg(gems[1], {cx, cy - 1}, ruby, "g1", 0.42);
-    s += GemSvg(gems[2], {cx + 22, cy}, topaz, "g2", 0.42);
+    const std::vector<Pt> gems[3] = {Shift(CircleOutline(), cx - 24 - 21, cy - 24, 0.46),
+                                     Shift(HeartOutline(), cx - 24, cy - 24, 0.5),
+                                     Shift(HexagonOutline(), cx - 24 + 21, cy - 24, 0.46)};
+    s += GemSvg(gems[0], {cx - 21, cy}, sapphire, "g0", 0.46);
+    s += GemSvg(gems[1], {cx, cy - 1}, ruby, "g1", 0.5);
+    s += GemSvg(gems[2], {cx + 21, cy}, topaz, "g2", 0.46);
     s += F("<path d=\"M%s %s L%s %s L%s %s Z M%s %s L%s %s L%s %s Z\" fill=\"#ffffff\" "
            "stroke=\"#0a4a50\" stroke-width=\"1\"/>\n",
            N(cx - 38).c_str(), N(cy).c_str(), N(cx - 31).c_str(), N(cy - 6).c_str(),
@@ -163,15 +163,15 @@ Picture Button(int n) {
     s += F("<circle cx=\"%s\" cy=\"%s\" r=\"21\" fill=\"none\" stroke=\"#ffd0e0\" "
            "stroke-width=\"1.5\" stroke-dasharray=\"4 4\" opacity=\"0.8\"/>\n",
            N(cx).c_str(), N(cy).c_str());
-    s += GemSvg(Shift(HeartOutline(), cx - 24, cy - 24, 0.72), {cx, cy - 1.5}, ruby, "g", 0.72);
+    s += GemSvg(Shift(HeartOutline(), cx - 24, cy - 24, 0.8), {cx, cy - 1.5}, ruby, "g", 0.8);
   } else if (n == 2) {
     // Ten small bombs: a cluster of three.
-    s += BombSvgBody(cx - 14, cy + 9, 11, "b1", false);
-    s += BombSvgBody(cx + 15, cy + 7, 11, "b2", false);
-    s += BombSvgBody(cx, cy - 10, 12, "b3", false);
+    s += BombSvgBody(cx - 15, cy + 9, 12.5, "b1", false);
+    s += BombSvgBody(cx + 15, cy + 8, 12.5, "b2", false);
+    s += BombSvgBody(cx - 1, cy - 11, 13.5, "b3", false);
   } else {
     // One big bomb with the glowing rune.
-    s += BombSvgBody(cx - 2, cy + 3, 25, "b", true);
+    s += BombSvgBody(cx - 3, cy + 4, 27, "b", true);
   }
   return {F("gfx/gui/mainGame/powerUp%d.png", n), w, h, s + SvgClose()};
 }
