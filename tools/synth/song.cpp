@@ -1,6 +1,7 @@
 #include "song.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -344,7 +345,14 @@ void AddMelody(Song& song, const std::string& line) {
 }
 
 void ParseLine(Song& song, const std::string& raw) {
-  std::string line = raw.substr(0, raw.find('#'));
+  // "#" also spells sharps, so a comment starts only at a "#" that begins a word.
+  std::string line = raw;
+  for (size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == '#' && (i == 0 || std::isspace(static_cast<unsigned char>(line[i - 1])))) {
+      line.resize(i);
+      break;
+    }
+  }
   const auto words = Words(line);
   if (words.empty()) return;
   const std::string& cmd = words[0];

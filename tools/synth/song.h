@@ -1,7 +1,7 @@
 // Music: reads a song description (tempo, instruments, a chord track and the parts that play
 // over it) and renders it to stereo, wrapping the tail round for seamless loops.
 //
-// The text format, one statement a line, "#" starts a comment:
+// The text format, one statement a line; a "#" that begins a word starts a comment:
 //   tempo 92            beats per minute
 //   meter 4             beats per bar
 //   bars 32             length of the piece in bars
