@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   SplitString(text, ",", "\"", "\"");
   SplitString(text, "::");
   if (size > 2) SplitString(text.substr(2), text.substr(0, 1), text.substr(1, 1), "\"");
-  SplitWords(text);
+  SplitLayoutWords(text);
   TruncToInt(TextToFloat(text));
   TextToInt(text);
   // A reference to a file that does not exist resolves to the missing-line marker.

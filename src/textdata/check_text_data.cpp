@@ -138,7 +138,7 @@ std::vector<std::string> LintRCMText(const std::string& text) {
   for (char c : text) {
     if (c == '{' || c == '}') {
       if (lineHasEntry()) {
-        report("the entry \"" + TrimControl(current) +
+        report("the entry \"" + TrimLowCodes(current) +
                "\" is not read: a line break must follow it before \"" + c + "\"");
       }
       current.clear();
@@ -146,10 +146,10 @@ std::vector<std::string> LintRCMText(const std::string& text) {
     }
     if (c == '\n') {
       if (lineHasEntry()) {
-        const std::string entry = TrimControl(current);
+        const std::string entry = TrimLowCodes(current);
         const size_t eq = entry.find('=');
         const std::string value = entry.substr(eq + 1);
-        const std::string trimmed = TrimControl(value);
+        const std::string trimmed = TrimLowCodes(value);
         const bool number =
             !trimmed.empty() && ((trimmed[0] >= '0' && trimmed[0] <= '9') || trimmed[0] == '-');
         if (!number && !trimmed.empty()) {
@@ -181,7 +181,7 @@ std::vector<std::string> LintRCMText(const std::string& text) {
     current += c;
   }
   if (lineHasEntry()) {
-    report("the entry \"" + TrimControl(current) +
+    report("the entry \"" + TrimLowCodes(current) +
            "\" is not read: the file ends without a line break");
   }
   return found;

@@ -6,7 +6,7 @@ std::shared_ptr<TFormatedText> CreateFormatedText(const std::string& text, TImag
                                                   int width, int spacing) {
   auto block = std::make_shared<TFormatedText>();
   block->wholeText = text;
-  std::vector<std::string> words = SplitWords(text);
+  std::vector<std::string> words = SplitLayoutWords(text);
   if (words.empty()) {
     block->texts = {text};
     block->lines = 1;
@@ -48,7 +48,7 @@ TFTPTX& TFormatedText::justifiedLine(size_t i) {
     cached.source = texts[i];
     cached.width = Width;
     cached.layout = std::make_unique<TFTPTX>(TFTPTX::kJustify, static_cast<float>(Width),
-                                             TrimControl(texts[i]), 0.0f);
+                                             TrimLowCodes(texts[i]), 0.0f);
     cached.layout->CountText();
   }
   return *cached.layout;

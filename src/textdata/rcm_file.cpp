@@ -51,7 +51,7 @@ std::vector<std::string> SplitValues(const std::string& part) {
 
 }  // namespace
 
-std::string TrimControl(const std::string& text) {
+std::string TrimLowCodes(const std::string& text) {
   size_t begin = 0, end = text.size();
   while (begin < end && IsControlOrBlank(text[begin])) ++begin;
   while (end > begin && IsControlOrBlank(text[end - 1])) --end;
@@ -155,7 +155,7 @@ std::shared_ptr<TRCMGroup> TRCMFile::readGroup(const std::string& text, size_t& 
       for (size_t i = nameStart; i < at; ++i) {
         if (text[i] != '\n') groupName += text[i];
       }
-      auto sub = readGroup(text, pos, TrimControl(groupName), depth + 1);
+      auto sub = readGroup(text, pos, TrimLowCodes(groupName), depth + 1);
       if (_tooDeep) return group;
       group->_listaGrup.AddLast(std::move(sub));
       lineStart = nameStart = pos;
@@ -165,7 +165,8 @@ std::shared_ptr<TRCMGroup> TRCMFile::readGroup(const std::string& text, size_t& 
       return group;
     } else if (c == '\n') {
       if (sawEquals) {
-        group->_listaWpisow.AddLast(readEntry(TrimControl(text.substr(lineStart, at - lineStart))));
+        group->_listaWpisow.AddLast(
+            readEntry(TrimLowCodes(text.substr(lineStart, at - lineStart))));
         nameStart = pos;
       }
       lineStart = pos;
@@ -179,7 +180,7 @@ std::shared_ptr<TRCMGroup> TRCMFile::readGroup(const std::string& text, size_t& 
 }
 
 std::string TRCMFile::myTrim(const std::string& text) {
-  return TrimControl(text);
+  return TrimLowCodes(text);
 }
 
 std::shared_ptr<TRCMEntry> TRCMFile::readEntry(const std::string& line) {
@@ -187,13 +188,13 @@ std::shared_ptr<TRCMEntry> TRCMFile::readEntry(const std::string& line) {
   // The line cut at "=": the first piece names the entry, the second holds the values and
   // anything after a second "=" is ignored.
   const size_t first = line.find('=');
-  entry->setId(TrimControl(line.substr(0, first)));
+  entry->setId(TrimLowCodes(line.substr(0, first)));
   if (first == std::string::npos) return entry;
   const size_t second = line.find('=', first + 1);
   const std::string valuePart =
       line.substr(first + 1, second == std::string::npos ? std::string::npos : second - first - 1);
   if (valuePart.empty()) return entry;  // a line that ends right after its "=": no values
-  const std::string trimmed = TrimControl(valuePart);
+  const std::string trimmed = TrimLowCodes(valuePart);
   const bool number =
       !trimmed.empty() && ((trimmed[0] >= '0' && trimmed[0] <= '9') || trimmed[0] == '-');
   entry->_type = number ? 1 : 0;

@@ -62,4 +62,4 @@ std::shared_ptr<TRCMFile> CreateRCM();
 std::shared_ptr<TRCMFile> LoadRCM(const std::string& path);
 
 // Trims characters of code 32 or below from both ends.
-std::string TrimControl(const std::string& text);
+std::string TrimLowCodes(const std::string& text);

@@ -27,7 +27,7 @@ float NextLineY(float y, float vy) {
 
 }  // namespace
 
-std::vector<std::string> SplitWords(const std::string& text) {
+std::vector<std::string> SplitLayoutWords(const std::string& text) {
   std::vector<std::string> words;
   std::string current;
   for (char c : text) {
@@ -175,7 +175,7 @@ int TFTPTX::CountText_Positions() {
 int TFTPTX::CountText() {
   texts.clear();
   if (txt.empty()) return 0;
-  for (std::string& word : SplitWords(txt)) {
+  for (std::string& word : SplitLayoutWords(txt)) {
     TTPTXT placed;
     placed.t = std::move(word);
     texts.push_back(std::move(placed));

@@ -52,4 +52,4 @@ class TFTPTX {
 
 // Words of a text: every blank ends a word (so runs of blanks give empty words); a trailing
 // blank gives no empty last word.
-std::vector<std::string> SplitWords(const std::string& text);
+std::vector<std::string> SplitLayoutWords(const std::string& text);

@@ -127,7 +127,7 @@ TEST_F(TextdataLayout, CentringTruncatesOddWidths) {
 
 TEST_F(TextdataLayout, JustifySpreadsFromSeventyFivePercent) {
   const std::string text = WordsDivisibleByThree();
-  std::vector<std::string> words = SplitWords(text);
+  std::vector<std::string> words = SplitLayoutWords(text);
   ASSERT_EQ(words.size(), 3u);
   const int lettersWidth = TextWidthOf(words[0] + words[1] + words[2]);
   ASSERT_EQ(lettersWidth % 3, 0);
@@ -165,7 +165,7 @@ TEST_F(TextdataLayout, JustifiedBlockSpreadsFullLinesOnly) {
   block->Draw(100, 50, -1);
   auto draws = TextDraws();
   ASSERT_EQ(draws.size(), 4u);
-  std::vector<std::string> words = SplitWords(full);
+  std::vector<std::string> words = SplitLayoutWords(full);
   const float gap = (static_cast<float>(width) -
                      static_cast<float>(TextWidthOf(words[0] + words[1] + words[2]))) /
                     3;
