@@ -43,14 +43,18 @@ TEST_F(AppFrameTiming, PrepareDeltaAbsorbsLoadingTime) {
 }
 
 TEST_F(AppFrameTiming, FpsCountsTheFramesOfTheLastSecond) {
-  UpdateDelta();
-  for (int i = 0; i < 130; ++i) {
+  TDeltaTime timer;
+  timer.SetFPS(60);
+  timer.Update();  // opens the first second
+  for (int i = 0; i < 62; ++i) {
     AdvanceVirtualClock(16);
-    UpdateDelta();
+    timer.Update();
   }
-  // 1000 / 16 frames fit in a second; the counter restarts when a second has passed.
-  EXPECT_GE(Delta->FPS(), 61);
-  EXPECT_LE(Delta->FPS(), 63);
+  EXPECT_EQ(timer.FPS(), 0);  // 992 ms: the second is not over yet
+  AdvanceVirtualClock(16);
+  timer.Update();
+  EXPECT_EQ(timer.FPS(), 62);
+  EXPECT_EQ(timer.FPSCounter, 0);
 }
 
 TEST_F(AppFrameTiming, TimersEnterAndLeaveTheListOfAllTimers) {

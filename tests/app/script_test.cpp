@@ -31,7 +31,7 @@ TEST(AppScriptParse, EveryCommandParses) {
   std::vector<TScriptCommand> c;
   std::string error;
   ASSERT_TRUE(ParseScript(text, c, error)) << error;
-  ASSERT_EQ(c.size(), 17u);
+  ASSERT_EQ(c.size(), 16u);
   EXPECT_EQ(c[0].kind, TScriptCommand::Wait);
   EXPECT_EQ(c[0].number, 3);
   EXPECT_EQ(c[0].line, 2);
@@ -46,9 +46,9 @@ TEST(AppScriptParse, EveryCommandParses) {
   EXPECT_EQ(c[10].text, "Hello World");
   EXPECT_EQ(c[11].number, -2);
   EXPECT_EQ(c[12].text, "out/a.png");
-  EXPECT_EQ(c[15].kind, TScriptCommand::Close);
-  EXPECT_EQ(c[16].kind, TScriptCommand::Quit);
-  EXPECT_EQ(c[16].line, 19);
+  EXPECT_EQ(c[14].kind, TScriptCommand::Close);
+  EXPECT_EQ(c[15].kind, TScriptCommand::Quit);
+  EXPECT_EQ(c[15].line, 19);
 }
 
 TEST(AppScriptParse, KeyNames) {
