@@ -121,3 +121,15 @@ TEST(AppHarness, CommandLineErrorsPointToHelp) {
   raw = std::system(("'" + GameBinary() + "' --help > /dev/null 2>&1").c_str());
   EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
 }
+
+TEST(AppHarness, CheckDataReportsEachProblemAndFails) {
+  ScratchDir scratch;
+  WriteFile(scratch / "game/txt/en/name.txt", "");
+  std::string command = "'" + GameBinary() + "' --check-data --datadir '" + scratch.path() +
+                        "' > '" + (scratch / "out.txt") + "' 2>&1";
+  int raw = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+  std::string out = ReadFile(scratch / "out.txt");
+  EXPECT_NE(out.find("game/txt/en/name.txt: empty"), std::string::npos) << out;
+  EXPECT_NE(out.find("game/gfx/gui/mouse.png: missing"), std::string::npos) << out;
+}

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/state_dump.h"
 #include "app_fixture.h"
 #include "media/media.h"
+#include "screens/options.h"
+#include "textdata/rcm_file.h"
 
 TEST(AppScriptParse, EveryCommandParses) {
   const char* text =
@@ -157,4 +160,17 @@ TEST_F(AppScriptRun, QuitEndsAtOnceAndStateDumpsAreWritten) {
   EXPECT_NE(dump.find("state {"), std::string::npos) << dump;
   EXPECT_NE(dump.find("\tframe = "), std::string::npos) << dump;
   EXPECT_NE(dump.find("\twhere = "), std::string::npos) << dump;
+}
+
+TEST_F(AppScriptRun, StateDumpNamesTheScreensOnShowAndRegisteredFields) {
+  RegisterStateWriter([](TRCMFile& file) { file.setFloat("board::cells", 64, 0); });
+  TEkran outer;
+  TScreenOnShow showOuter(&outer);
+  TScreenOnShow showModal(Options);
+  ASSERT_TRUE(WriteStateDump(scratch_ / "s.txt"));
+  auto dump = LoadRCM(scratch_ / "s.txt");
+  EXPECT_EQ(dump->getString("state::screen", 0), "Options");
+  EXPECT_EQ(dump->getString("state::screens", 0), "TEkran");
+  EXPECT_EQ(dump->getString("state::screens", 1), "Options");
+  EXPECT_EQ(dump->getFloat("board::cells", 0), 64.0f);
 }
