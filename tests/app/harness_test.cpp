@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "test_support.h"
 
@@ -132,4 +133,19 @@ TEST(AppHarness, CheckDataReportsEachProblemAndFails) {
   std::string out = ReadFile(scratch / "out.txt");
   EXPECT_NE(out.find("game/txt/en/name.txt: empty"), std::string::npos) << out;
   EXPECT_NE(out.find("game/gfx/gui/mouse.png: missing"), std::string::npos) << out;
+}
+
+TEST(AppHarness, InstalledProgramFindsItsDataUnderShare) {
+  ScratchDir scratch;
+  std::filesystem::create_directories(scratch / "bin");
+  std::filesystem::copy_file(GameBinary(), scratch / "bin/kelvaroth");
+  std::filesystem::permissions(scratch / "bin/kelvaroth", std::filesystem::perms::owner_all);
+  // An empty title file tells this tree from any other the program could find.
+  WriteFile(scratch / "share/kelvaroth/game/txt/en/name.txt", " \n");
+  std::string command = "cd / && '" + (scratch / "bin/kelvaroth") + "' --check-data > '" +
+                        (scratch / "out.txt") + "' 2>&1";
+  int raw = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+  EXPECT_NE(ReadFile(scratch / "out.txt").find("game/txt/en/name.txt: empty"), std::string::npos)
+      << ReadFile(scratch / "out.txt");
 }
