@@ -54,7 +54,7 @@ TEST(GraphicsPacing, RealClockFramesSleepRatherThanSpin) {
           .count();
   const double cpuMs = 1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
   EXPECT_GE(wallMs, 495);  // 30 steps of 16.7 ms: 500 ms
-  EXPECT_LT(wallMs, 900);
+  EXPECT_LT(wallMs, 2000);  // generous: a busy machine may oversleep
   EXPECT_LT(cpuMs, wallMs * 0.25) << "pacing must sleep, not spin";
 }
 
