@@ -53,7 +53,7 @@ TEST(GraphicsPacing, RealClockFramesSleepRatherThanSpin) {
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wallStart)
           .count();
   const double cpuMs = 1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
-  EXPECT_GE(wallMs, 495);  // 30 steps of 16.7 ms: 500 ms
+  EXPECT_GE(wallMs, 495);   // 30 steps of 16.7 ms: 500 ms
   EXPECT_LT(wallMs, 2000);  // generous: a busy machine may oversleep
   EXPECT_LT(cpuMs, wallMs * 0.25) << "pacing must sleep, not spin";
 }
