@@ -112,3 +112,35 @@ TEST_F(GraphicsEventPump, WindowEventsFeedTheInputState) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GraphicsEventPump, SmallerLogicalScreenIsScaledUpAndTheMouseScaledBack) {
+  SetLogicalResolution(512, 384);  // drawn at twice the size in the 1024 x 768 window
+  SDL_Window* window = SDL_GL_GetCurrentWindow();
+  ASSERT_NE(window, nullptr);
+  SDL_Event e{};
+  e.type = SDL_MOUSEMOTION;
+  e.motion.windowID = SDL_GetWindowID(window);
+  e.motion.x = 100;
+  e.motion.y = 301;
+  Push(e);
+  PumpEvents();
+  EXPECT_FLOAT_EQ(MouseLogicalX(), 50);
+  EXPECT_FLOAT_EQ(MouseLogicalY(), 150.5f);
+
+  ClearBackBuffer();
+  SetBlendMode(kBlendSolid);
+  SetDrawColour(255, 0, 0);
+  FillRect(10, 10, 1, 1);
+  PresentFrame(-1);
+  int w = 0, h = 0;
+  const std::vector<uint32_t> shot = ReadLastFrame(w, h);
+  ASSERT_EQ(w, 512);  // screenshots keep the logical size
+  ASSERT_EQ(h, 384);
+  EXPECT_TRUE(graphics_testing::Near(graphics_testing::ToRgb(shot[10 * 512 + 10]), {255, 0, 0}));
+  EXPECT_TRUE(graphics_testing::Near(graphics_testing::ToRgb(shot[12 * 512 + 12]), {0, 0, 0}));
+  SetLogicalResolution(1024, 768);
+}
+
+}  // namespace
