@@ -130,6 +130,8 @@ class GlVideo final : public VideoBackend, public BatchSink {
   bool scissorOn_ = false;
 
   bool focused_ = true, minimised_ = false, suspended_ = false;
+  int maxTextureSize_ = 4096;
+  bool warnedTextureSize_ = false;
 };
 
 GlVideo::~GlVideo() {
@@ -268,6 +270,7 @@ bool GlVideo::CreateGpuObjects() {
   gl_.glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, ibo_);
   gl_.glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indices.size() * 2),
                    indices.data(), GL_STATIC_DRAW);
+  gl_.glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTextureSize_);
   gl_.glActiveTexture(GL_TEXTURE0);
   gl_.glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   gl_.glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -371,6 +374,13 @@ void GlVideo::Clear(int r, int g, int b) {
 
 void GlVideo::Quad(GpuTexture* texture, int blend, const ClipBox& clip, const BatchVertex* four) {
   if (!context_ || !texture) return;
+  if (texture->width > maxTextureSize_ || texture->height > maxTextureSize_) {
+    if (!warnedTextureSize_)
+      PrintLine("A picture of " + std::to_string(texture->width) + "x" +
+                std::to_string(texture->height) + " is larger than this graphics card can draw");
+    warnedTextureSize_ = true;
+    return;
+  }
   if (texture->dirty || texture->glName == 0 || texture->glGeneration != generation_) {
     if (batch_.Uses(texture)) batch_.Flush();
     Upload(*texture);

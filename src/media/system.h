@@ -38,7 +38,8 @@ struct RecordedDraw {
   enum Kind { Image, ImageRect, Fill, Line, Text } kind = Image;
   const TImage* image = nullptr;
   std::string text;
-  float x = 0, y = 0, w = 0, h = 0;      // position (origin applied) and size where it has one
+  float x = 0, y = 0, w = 0, h = 0;      // position (origin applied) and size where it has one;
+                                         // a Line runs from (x, y) to (w, h)
   float sx = 0, sy = 0, sw = 0, sh = 0;  // source rectangle (ImageRect)
   float hx = 0, hy = 0;                  // handle used
   int r = 255, g = 255, b = 255;
