@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "textdata/numbers.h"
+
 inline float SinDeg(float deg) {
   return std::sin(deg * 0.017453292519943295f);
 }
@@ -15,10 +17,7 @@ inline float CosDeg(float deg) {
 // Truncates toward zero; NaN gives 0 and values beyond the int range are clamped, so damaged
 // data can never cause undefined behaviour.
 inline int TruncInt(double v) {
-  if (std::isnan(v)) return 0;
-  if (v >= 2147483647.0) return std::numeric_limits<int>::max();
-  if (v <= -2147483648.0) return std::numeric_limits<int>::min();
-  return static_cast<int>(v);
+  return TruncToInt(v);
 }
 
 // Moves value toward target by step without passing it.

@@ -1,14 +1,13 @@
 // Reading and writing a level file: the five load steps and the five save steps of TLevel.
 // Damaged values are repaired on the way in (with one diagnostic line each), so the rest of the
 // game only ever sees a sane board.
-#include <cstdlib>
-
 #include "match3/board_math.h"
 #include "match3/chip.h"
 #include "match3/chip_kinds.h"
 #include "match3/level.h"
 #include "match3/tile.h"
 #include "media/media.h"
+#include "textdata/numbers.h"
 #include "textdata/rcm_file.h"
 
 namespace {
@@ -30,11 +29,7 @@ std::vector<std::string> SplitAtSpaces(const std::string& text) {
 }
 
 int ItemValue(const std::string& item) {
-  const char* begin = item.c_str();
-  char* end = nullptr;
-  double v = std::strtod(begin, &end);
-  if (end == begin) return 0;
-  return TruncInt(static_cast<float>(v));
+  return TruncToInt(TextToFloat(item));
 }
 
 int ReadInt(TRCMFile& file, const std::string& key, int index) {
