@@ -233,7 +233,7 @@ TEST_F(ProfileTest, DamagedFilesLoadSafely) {
     WriteFile(profilesDir() + "/65-78-78-/profile.dat", c.bytes);
     auto p = LoadProfile("65-78-78-");
     // The name comes back from the id when the data file cannot give it.
-    EXPECT_EQ(p->name, p->name.empty() ? "" : "ANN") << c.what;
+    EXPECT_EQ(p->name, "ANN") << c.what;
     EXPECT_GE(p->questLevelId, 0) << c.what;
     EXPECT_LE(p->questLevelId, 100) << c.what;
     EXPECT_TRUE(p->artifacts.empty()) << c.what;
@@ -301,9 +301,10 @@ TEST_F(ProfileTest, KillingTheProcessDuringSavesLeavesEveryProfileLoadable) {
 
 TEST_F(ProfileTest, ALevelInProgressIsResumedWithItsBoard) {
   const std::string level =
-      "level {\n\tdata {\n\t\tsize = 3, 3\n\t\tchips = 1, 2, 3\n\t}\n"
-      "\ttile {\n\t\trow1 = 1, 1, 1\n\t\trow2 = 1, 2, 1\n\t\trow3 = 1, 1, 1\n\t}\n"
-      "\tchips {\n\t\trow1 = 1, 2, 3\n\t\trow2 = 2, 3, 1\n\t\trow3 = 3, 1, 2\n\t}\n}\n";
+      "level {\n\tdata {\n\t\tsize = 3, 3\n\t\tavailableChips = \"1 2 3\"\n"
+      "\t\ttoCollect = \"0 4 0\"\n\t\ttime = 0, 2, 5\n\t}\n"
+      "\ttile {\n\t\trow0 = 1, 1, 1\n\t\trow1 = 1, 2, 1\n\t\trow2 = 1, 1, 1\n\t}\n"
+      "\tchips {\n\t\trow0 = 1, 2, 3\n\t\trow1 = 2, 3, 1\n\t\trow2 = 3, 1, 2\n\t}\n}\n";
   WriteFile(dir_.path() + "/in.txt", level);
   auto p = Sample("Ann");
   p->questLevel = LoadLevel(dir_.path() + "/in.txt");
