@@ -3,11 +3,19 @@
 // The screen's states, panel and frame loop build on top of it.
 #pragma once
 
+#include <array>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "app/screen_base.h"
 #include "match3/board_types.h"
 #include "media/tlist.h"
+
+struct TImage;
+struct TImageFont;
+class TPowerUp;
+class THint;
 
 class TMainGame : public TEkran {
  public:
@@ -25,7 +33,7 @@ class TMainGame : public TEkran {
 
   const char* screenName() const override { return "TMainGame"; }
 
-  // Adds points to the level's score (saturating at the int range).
+  // Adds points to the level's score and the profile's cash (saturating at the int range).
   virtual int AddScore(int points);
   virtual TTilePtr GetTileByVector(const TTilePtr& tile, int dr, int dc);
   virtual int isMatched(const TTilePtr& a, const TTilePtr& b);
@@ -45,7 +53,122 @@ class TMainGame : public TEkran {
   virtual int BombLine(const TTilePtr& tile);
   virtual int BombBig(int r, int c);
   virtual int FirePowerUp(int id, const TTilePtr& tile);
+
+  // --- the screen: states, clock, goals, panel, power-ups and hints --------------------------
+  TImage* panel = nullptr;
+  TImage* powerUpCover = nullptr;
+  TImage* miniPopUp = nullptr;
+  TImage* arrow = nullptr;
+  TList<TParticle> backParticles;
+  TImage* panelDown = nullptr;
+  std::array<std::shared_ptr<TPowerUp>, 4> powerUp{};
+  TImageFont* font1 = nullptr;
+  TImageFont* font2 = nullptr;
+  TImageFont* font3 = nullptr;
+  TImageFont* font4 = nullptr;
+  TImageFont* cashFont = nullptr;
+  // 0 play, 1 opening, 2 victory.
+  int state = 0;
+  int summaryTime = 0;
+  int timeCash = 0, timeTile = 0, timeTime = 0, timeCounter = 0;
+  float perCash = 0, perTile = 0, perTime = 0, perCounter = 0;
+  std::shared_ptr<TCaption> actCaption;
+  int popupTime = 0;
+  std::shared_ptr<THint> hint;
+  int hintTime = 0;
+  std::array<int, 4> PowerUpOn{};
+  std::array<std::string, 10> backUrls{};
+  TImage* background = nullptr;
+  float stA = 0, dStA = 0;
+  int gemsFree = 0;
+  std::shared_ptr<THint> tempHint;
+  float frameA = 0, dFrameA = 0;
+
+  // Board steps of moves, falls and the board frame.
+  virtual int _setupFrames();
+  virtual int _updateTilesOver();
+  virtual int _updateChipsFall();
+  virtual int _updateChipsCreation();
+  virtual int _updatePicked();
+  virtual int _updatePairs();
+  virtual int _updateBlask();
+  virtual int _drawFrame();
+  virtual int _drawTiles();
+  virtual int _drawChips();
+  virtual int _drawChain();
+
+  int setup() override;
+  int draw() override;
+  int update() override;
+  virtual int _setupPowerUps();
+  virtual int _setupBackgroundsUrls();
+  virtual int _drawBack();
+  virtual int _drawHint();
+  virtual int _drawLevel();
+  virtual int _drawMyText(const std::string& text, float x, float y, int r, int g, int b);
+  virtual int _drawCounters();
+  virtual int _drawPanel();
+  virtual std::string CountProfileCashString();
+  virtual int _drawPowerUps();
+  virtual int _drawCaptions();
+  virtual int _updateTiles_PowerUpLine();
+  virtual int _updateTiles_PowerUpDeleteChipType();
+  virtual int _updateTiles_PowerUpDeleteRandom();
+  virtual int _updateTime();
+  virtual int _updateCollectors();
+  virtual int _updatePowerUp();
+  virtual int _updateHint();
+  virtual int _update_STATE_Normal();
+  virtual int _update_STATE_Begin();
+  virtual int _update_STATE_Win();
+  virtual int _updateState();
+  virtual int _updateCaptions();
+  virtual int _updateFrameAlpha();
+  virtual int usePowerUp_Line();
+  virtual int usePowerUp_DeleteChipType();
+  virtual int usePowerUp_DeleteRandom();
+  virtual int usePowerUp_DeleteAll();
+  virtual int usePowerUp(int n);
+  // The first swap (reading order) that makes a line, or null.
+  virtual std::shared_ptr<THint> FindHint();
+  virtual std::shared_ptr<THint> FindHint_Move(int r1, int c1, int r2, int c2);
+  virtual int DeleteAllChipsByType(const TChipPtr& chip);
+  virtual int isTutorialAwaiting();
+  virtual int SetData(const TLevelPtr& newLevel);
+  virtual int ResetHint();
+  virtual int _prepareSelf();
+  virtual int _prepareBegin();
+  virtual int _preparePowerUps();
+  virtual int _prepareBackGround();
+  virtual int prepare();
+  // Runs the screen until it exits: 1 main menu, 4 map, 6 the puzzle (after level 100), 102 the
+  // next level.
+  virtual int mainLoop();
+  virtual float CountVY(float a, float b);
+  virtual int CountTiles();
+  virtual std::string CountTimeString();
+  virtual int Shuffle();
+  virtual int CHECK_MOVES();
+  virtual int ShowInfo_NotEnoughCash(float x);
+  virtual int ShowTutorial(int n);
+  virtual int goMenu();
+  virtual int Win();
 };
+
+// a + b, held at the int range instead of overflowing.
+int SaturatingAdd(int a, int b);
+// The current profile; a start profile is made when there is none.
+class TProfile;
+TProfile* EnsureProfile();
+// Adds the game screen's fields to the harness's state dump (once).
+void RegisterGameScreenStateDump();
+
+// The background index of a level number (0 to 9).
+int BackgroundIndexForLevel(int levelId);
+// The clock text: "m:ss" under an hour, else "hh:mm:ss".
+std::string TimeString(int g, int m, int s);
+// The cash as at least 11 digits with leading zeros.
+std::string CashString(int cash);
 
 // The game screen singleton; null until the program creates it.
 extern TMainGame* MainGame;

@@ -6,15 +6,13 @@
 #include "match3/level.h"
 #include "match3/main_game.h"
 #include "match3/tile.h"
-
-TMainGame* MainGame = nullptr;
+#include "screens/profile.h"
 
 int TMainGame::AddScore(int points) {
   if (!level) return 0;
-  long long sum = static_cast<long long>(level->score) + points;
-  sum =
-      std::clamp<long long>(sum, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-  level->score = static_cast<int>(sum);
+  level->score = SaturatingAdd(level->score, points);
+  TProfile* profile = EnsureProfile();
+  profile->cash = SaturatingAdd(profile->cash, points);
   return 0;
 }
 

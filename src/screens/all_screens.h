@@ -9,7 +9,7 @@
 #include "screens/give_artefact.h"
 #include "screens/level_summary.h"
 #include "screens/loading_screen.h"
-#include "screens/main_game.h"
+#include "match3/main_game.h"
 #include "screens/main_menu.h"
 #include "screens/map_screen.h"
 #include "screens/options.h"
