@@ -2,6 +2,8 @@
 // 1/60 s units), and clicks reach the game only through Mouse, sampled once per frame.
 #pragma once
 
+#include <vector>
+
 #include "gui/records.h"
 
 class TDeltaTime {
@@ -15,8 +17,12 @@ class TDeltaTime {
   int CurrTime = 0;
   int CheckTime = 0;
 
-  virtual ~TDeltaTime() = default;
+  // Every timer enters the class-level list of all timers; Destroy (and the destructor) leave it.
+  TDeltaTime();
+  virtual ~TDeltaTime();
+  virtual int Destroy();
   static TDeltaTime* Create(float fps);
+  static const std::vector<TDeltaTime*>& AllTimers();
   virtual int Update();
   virtual int FPS();
   virtual float CurrDelta();
@@ -50,3 +56,14 @@ int FlipFrame(int drawCursor);
 int SetVirtualScreen(float width, float height, int mode);
 float VirtualMouseX();
 float VirtualMouseY();
+
+// Per-frame CPU figures for --stats: FlipFrame measures the time since the previous frame was
+// presented (update and draw) and the presentation itself, without the harness's own work.
+struct TFrameCost {
+  long long updateDrawNs = 0;
+  long long presentNs = 0;
+};
+// Called after every presented frame of FlipFrame with that frame's costs (null: nothing).
+void SetFrameCostSink(void (*sink)(const TFrameCost&));
+// Time spent in the harness during the current present, subtracted from the present's cost.
+void AddHarnessNanoseconds(long long ns);

@@ -3,6 +3,9 @@
 // those values frame by frame.
 #pragma once
 
+#include <string>
+#include <vector>
+
 class TGui;
 
 class TEkran {
@@ -37,3 +40,17 @@ class TEkran {
 
 // Moves value toward target by step * FrameDelta without overshooting.
 float Approach(float value, float target, float step);
+
+// The screens on show, outermost first: every screen loop holds one of these while it runs, so
+// the harness can name the screen on show (a modal screen over its caller included).
+class TScreenOnShow {
+ public:
+  explicit TScreenOnShow(TEkran* screen);
+  ~TScreenOnShow();
+  TScreenOnShow(const TScreenOnShow&) = delete;
+  TScreenOnShow& operator=(const TScreenOnShow&) = delete;
+};
+// The innermost screen on show; null outside every screen loop.
+TEkran* ScreenOnShow();
+// Names of the screens on show, outermost first.
+std::vector<std::string> ScreensOnShowNames();

@@ -27,8 +27,11 @@ bool WriteFileBytesAtomic(const std::string& path, const std::string& bytes);
 // nothing matches (so a later creation uses the spelling given).
 std::string ResolvePath(const std::string& path);
 void InvalidatePathCache();
+// Absolute and lexically normalised ("." and ".." folded); letter case is left alone.
 std::string AbsolutePath(const std::string& path);
+// The folder part without its final "/": "a/b/c.png" gives "a/b", "c.png" gives "".
 std::string FolderOfPath(const std::string& path);
+// Drops the extension of the last component only: "a.b/c.png" gives "a.b/c".
 std::string PathWithoutExtension(const std::string& path);
 std::string CurrentFolder();
 bool ChangeFolder(const std::string& path);

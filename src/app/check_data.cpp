@@ -1,0 +1,50 @@
+#include "app/check_data.h"
+
+#include "app/globals.h"
+#include "app/startup.h"
+#include "media/media.h"
+
+namespace {
+std::vector<TDataCheck>& Checks() {
+  static std::vector<TDataCheck> checks;
+  return checks;
+}
+
+void CheckPicture(TDataCheckReport& report, const std::string& path) {
+  if (PathKind(path) != 1) {
+    report.Problem(path, "missing");
+    return;
+  }
+  TImage* image = LoadImageFile(path);
+  if (!image) {
+    report.Problem(path, "cannot be decoded as a picture");
+    return;
+  }
+  FreeImage(image);
+}
+}  // namespace
+
+void RegisterDataCheck(TDataCheck check) {
+  Checks().push_back(std::move(check));
+}
+
+void CheckAppData(TDataCheckReport& report) {
+  std::string title = AssetRoot + "txt/" + Language + "/name.txt";
+  std::string bytes;
+  if (!ReadFileBytes(title, bytes)) {
+    report.Problem(title, "missing");
+  } else if (TrimTitleBytes(bytes).empty()) {
+    report.Problem(title, "empty (the window would be titled " + std::string("Kelvaroth") + ")");
+  }
+  CheckPicture(report, WindowIconPath());
+  CheckPicture(report, AssetRoot + "gfx/point.png");
+  CheckPicture(report, AssetRoot + "gfx/gui/mouse.png");
+}
+
+int RunDataChecks() {
+  TDataCheckReport report;
+  CheckAppData(report);
+  for (auto& check : Checks()) check(report);
+  for (auto& p : report.problems) PrintLine(p.path + ": " + p.problem);
+  return static_cast<int>(report.problems.size());
+}

@@ -1,0 +1,64 @@
+// String helpers of the GUI loader.
+#include "gui/gui_strings.h"
+
+#include "media/media.h"
+#include "textdata/split_string.h"
+
+std::vector<std::string> SplitLines(const std::string& s) {
+  return SplitString(s, "\n");
+}
+
+std::vector<std::string> SplitWords(const std::string& s) {
+  return SplitString(s, " ");
+}
+
+std::string StripQuotes(const std::string& s) {
+  std::string out;
+  out.reserve(s.size());
+  for (char c : s)
+    if (c != '"') out += c;
+  return out;
+}
+
+std::string ReplaceAll(std::string s, const std::string& what, const std::string& with) {
+  if (what.empty()) return s;
+  size_t pos = 0;
+  while ((pos = s.find(what, pos)) != std::string::npos) {
+    s.replace(pos, what.size(), with);
+    pos += with.size();
+  }
+  return s;
+}
+
+namespace {
+std::vector<std::string>* gProblems = nullptr;
+}
+
+void GuiError(const std::string& message) {
+  PrintLine("ERROR: " + message);
+  GuiProblem(message);
+}
+
+GuiProblemCollector::GuiProblemCollector(std::vector<std::string>& out) : previous_(gProblems) {
+  gProblems = &out;
+}
+
+GuiProblemCollector::~GuiProblemCollector() {
+  gProblems = previous_;
+}
+
+bool GuiChecking() {
+  return gProblems != nullptr;
+}
+
+void GuiProblem(const std::string& text) {
+  if (gProblems) gProblems->push_back(text);
+}
+
+void GuiMessageBox(const std::string& text) {
+  if (GuiChecking()) {
+    GuiProblem(ReplaceAll(text, "\n", " "));
+  } else {
+    ShowMessageBox(text, 0);
+  }
+}

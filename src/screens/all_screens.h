@@ -1,0 +1,22 @@
+// Every screen class of the game with its singleton, for the code that creates and runs them.
+#pragma once
+
+#include "screens/art_puzzle.h"
+#include "screens/artifact_screen.h"
+#include "screens/continue_quest.h"
+#include "screens/credits.h"
+#include "screens/enter_text.h"
+#include "screens/give_artefact.h"
+#include "screens/level_summary.h"
+#include "screens/loading_screen.h"
+#include "screens/main_game.h"
+#include "screens/main_menu.h"
+#include "screens/map_screen.h"
+#include "screens/options.h"
+#include "screens/pop_up.h"
+#include "screens/profile_manager.h"
+#include "screens/puzzle_win.h"
+#include "screens/show_levels.h"
+#include "screens/splash.h"
+#include "screens/story_screen.h"
+#include "screens/tutorial.h"
