@@ -7,8 +7,6 @@
 #include "match3/main_game.h"
 #include "match3/tile.h"
 
-TMainGame* MainGame = nullptr;
-
 int TMainGame::AddScore(int points) {
   if (!level) return 0;
   long long sum = static_cast<long long>(level->score) + points;

@@ -1,15 +1,4 @@
-// The game screen (top-level screen 2).
-// Runs as a plain screen until its own issue builds it.
+// The game screen (top-level screen 2): declared with the board it plays, in match3/main_game.h.
 #pragma once
 
-#include <string>
-
-#include "screens/plain_screen.h"
-
-class TMainGame : public TPlainScreen {
- public:
-  TMainGame();
-  virtual int mainLoop();
-};
-
-extern TMainGame* MainGame;
+#include "match3/main_game.h"
