@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/check_data.h"
+#include "match3/board_hooks.h"
 #include "app/command_line.h"
 #include "app/frame_stats.h"
 #include "app/globals.h"
@@ -97,6 +98,7 @@ int KelvarothMain(int argc, char** argv) {
     InitMedia(config);
   }
 
+  RegisterBoardHooks();
   if (cl.checkData) {
     GameName = "Kelvaroth";
     int problems = RunDataChecks();

@@ -1,19 +1,31 @@
-// TCaption: a big picture word over the board (ready-go, victory, no moves, no cash, combos).
-// Interim version carried by the game screen's branch until the board branch's captions land:
-// it keeps the interface and list membership; the animations are the board branch's.
+// TCaption: a big picture word over the board (ready-go, victory, no cash, no moves, combo), with
+// its own short animation. START and END captions are kept by the game screen; the others live
+// in CaptionList until their animation is over.
 #pragma once
 
 #include <memory>
+#include <string>
 
-#include "match3/board_types.h"
+struct TImage;
+
+enum TCaptionType {
+  kCaptionStart = 0,
+  kCaptionEnd = 1,
+  kCaptionInfo = 2,
+  kCaptionInfo2 = 3,
+  kCaptionSpecial = 4,
+};
+
+constexpr int kCaptionImageSlots = 10;
+extern TImage* CaptionImages[kCaptionImageSlots];
 
 class TCaption : public std::enable_shared_from_this<TCaption> {
  public:
   int n = 0;
   float p = 0;
   float x = 0, y = 0;
-  float sx = 1, sy = 1;
-  float a = 1;
+  float sx = 0, sy = 0;
+  float a = 0;
   float rot = 0;
   int typ = 0;
   int startTime = 0;
@@ -22,12 +34,17 @@ class TCaption : public std::enable_shared_from_this<TCaption> {
 
   virtual ~TCaption() = default;
   virtual int draw();
+  virtual int _update_START();
+  virtual int _update_END();
+  virtual int _update_INFO();
+  virtual int _update_INFO2();
+  virtual int _update_SPECIAL();
   virtual int update();
   virtual int isEnd();
   virtual int destroy();
 };
 
-// A caption starting after delay ms; kinds 2, 3 and 4 join CaptionList, 0 and 1 are kept by
-// the caller.
 std::shared_ptr<TCaption> NewCaption(int n, int x, int y, int typ, int delay);
 int UpdateAndDrawCaptions();
+// Loads the caption pictures of the language (filtered, mipmapped, centred).
+int LoadCaptionImages(const std::string& assetRoot, const std::string& language);

@@ -1,6 +1,6 @@
-// TFantom: the build-in and build-out animation of one cell at the start and at the end of a
-// level. Interim version carried by the game screen's branch until the board branch's fantoms
-// land: same interface and timing, no drawing of its own.
+// TFantom: the build-in and build-out animation of one cell when a level starts and when it is
+// won. While a cell has a fantom, the fantom draws the cell (tile, chip, chain, chest) instead of
+// the cell itself.
 #pragma once
 
 #include <memory>
@@ -9,7 +9,9 @@
 
 class TFantom : public std::enable_shared_from_this<TFantom> {
  public:
-  TTilePtr tile;
+  // The cell: held weakly, because the cell holds its fantom (a build-out fantom stays set on its
+  // cell for good); a fantom whose level is gone simply ends.
+  std::weak_ptr<TTile> tile;
   int time = 0;
   float per = 0;
   float scale = 0, alpha = 0, rotation = 0;
@@ -17,7 +19,10 @@ class TFantom : public std::enable_shared_from_this<TFantom> {
   int typ = 0;
 
   virtual ~TFantom() = default;
+  virtual int drawBorder();
   virtual int draw();
+  virtual int _update_STATE_Begin();
+  virtual int _update_STATE_END();
   virtual int update();
   virtual int Destroy();
 };

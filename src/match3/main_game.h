@@ -1,6 +1,6 @@
-// TMainGame: the game screen. This part holds what the board itself needs of it: the hovered and
-// picked cells, the swaps in progress, line detection and clearing, and the power-up chip blasts.
-// The screen's states, panel and frame loop build on top of it.
+// TMainGame: the game screen (top-level screen 2): the board it plays (hovered and picked cells,
+// swaps, lines, falls, blasts, the board frame) and the screen around it (opening, play and
+// victory, clock, goals, panel, power-ups, hints and the shuffle).
 #pragma once
 
 #include <array>
@@ -19,6 +19,8 @@ class THint;
 
 class TMainGame : public TEkran {
  public:
+  const char* screenName() const override { return "TMainGame"; }
+
   TLevelPtr level;
   TTilePtr over;
   TTilePtr picked;
@@ -30,8 +32,13 @@ class TMainGame : public TEkran {
   int tilesCount = 0;
   int tilesFree = 0;
   int nothingHappens = 0;
-
-  const char* screenName() const override { return "TMainGame"; }
+  int hintTime = 0;
+  // The board frame: straight pieces (left, up, right, down), outer and inner corners
+  // (left-up, right-up, right-down, left-down), and the frame's alpha.
+  TImage* frameImg[4] = {};
+  TImage* frameOuter[4] = {};
+  TImage* frameInner[4] = {};
+  float frameA = 0;
 
   // Adds points to the level's score and the profile's cash (saturating at the int range).
   virtual int AddScore(int points);
@@ -75,28 +82,63 @@ class TMainGame : public TEkran {
   std::shared_ptr<TCaption> actCaption;
   int popupTime = 0;
   std::shared_ptr<THint> hint;
-  int hintTime = 0;
   std::array<int, 4> PowerUpOn{};
   std::array<std::string, 10> backUrls{};
   TImage* background = nullptr;
   float stA = 0, dStA = 0;
   int gemsFree = 0;
   std::shared_ptr<THint> tempHint;
-  float frameA = 0, dFrameA = 0;
+  float dFrameA = 0;
 
-  // Board steps of moves, falls and the board frame.
-  virtual int _setupFrames();
+  // Picking and swapping.
   virtual int _updateTilesOver();
-  virtual int _updateChipsFall();
-  virtual int _updateChipsCreation();
+  virtual int _updateTilesSwap();
+  virtual int _updateTiles_PowerUpLine();
+  virtual int _updateTiles_PowerUpDeleteChipType();
+  virtual int _updateTiles_PowerUpDeleteRandom();
   virtual int _updatePicked();
   virtual int _updatePairs();
-  virtual int _updateBlask();
+  virtual int PickTile(const TTilePtr& tile);
+  virtual int TilesAreNeighbors(const TTilePtr& a, const TTilePtr& b);
+  virtual int SwapTiles(const TTilePtr& a, const TTilePtr& b);
+  // Drag direction from (x1, y1) to (x2, y2): 0 left, 1 up, 2 right, 3 down, 4 none.
+  virtual int CheckDistance(int x1, int y1, int x2, int y2);
+  virtual int PutPowerUp(const TTilePtr& tile);
+  virtual int DeleteAllChipsByType(const TChipPtr& chip);
+  virtual int ResetHint();
+
+  // Falling and refilling.
+  virtual int _updateChipsFall();
+  virtual int _updateChipsCreation();
+  virtual int FallChip(const TTilePtr& tile);
+  virtual int isTileEmpty(int r, int c);
+  virtual int isNotTileEmpty(int r, int c);
+
+  // The board frame and the board's layers.
+  virtual int _setupFrames(const std::string& assetRoot);
+  virtual int isTileInnerFrame_LeftUp(int r, int c);
+  virtual int isTileInnerFrame_RightUp(int r, int c);
+  virtual int isTileInnerFrame_LeftDown(int r, int c);
+  virtual int isTileInnerFrame_RightDown(int r, int c);
+  virtual int _drawFrameLeft(const TTilePtr& t, int r, int c);
+  virtual int _drawFrameRight(const TTilePtr& t, int r, int c);
+  virtual int _drawFrameUp(const TTilePtr& t, int r, int c);
+  virtual int _drawFrameDown(const TTilePtr& t, int r, int c);
+  virtual int _drawFrameOuter_LeftUp(const TTilePtr& t, int r, int c);
+  virtual int _drawFrameOuter_RightUp(const TTilePtr& t, int r, int c);
+  virtual int _drawFrameOuter_LeftDown(const TTilePtr& t, int r, int c);
+  virtual int _drawFrameOuter_RightDown(const TTilePtr& t, int r, int c);
+  virtual int _drawFrameInner_LeftUp(const TTilePtr& t, int r, int c);
+  virtual int _drawFrameInner_RightUp(const TTilePtr& t, int r, int c);
+  virtual int _drawFrameInner_RightDown(const TTilePtr& t, int r, int c);
+  virtual int _drawFrameInner_LeftDown(const TTilePtr& t, int r, int c);
+  virtual int _drawFrameParts(const TTilePtr& t, int r, int c);
   virtual int _drawFrame();
   virtual int _drawTiles();
   virtual int _drawChips();
   virtual int _drawChain();
-
+  // The board's layers in order: frame, cells, chips, chains and chests.
+  virtual int DrawBoard();
   int setup() override;
   int draw() override;
   int update() override;
@@ -111,10 +153,8 @@ class TMainGame : public TEkran {
   virtual std::string CountProfileCashString();
   virtual int _drawPowerUps();
   virtual int _drawCaptions();
-  virtual int _updateTiles_PowerUpLine();
-  virtual int _updateTiles_PowerUpDeleteChipType();
-  virtual int _updateTiles_PowerUpDeleteRandom();
   virtual int _updateTime();
+  virtual int _updateBlask();
   virtual int _updateCollectors();
   virtual int _updatePowerUp();
   virtual int _updateHint();
@@ -132,10 +172,8 @@ class TMainGame : public TEkran {
   // The first swap (reading order) that makes a line, or null.
   virtual std::shared_ptr<THint> FindHint();
   virtual std::shared_ptr<THint> FindHint_Move(int r1, int c1, int r2, int c2);
-  virtual int DeleteAllChipsByType(const TChipPtr& chip);
   virtual int isTutorialAwaiting();
   virtual int SetData(const TLevelPtr& newLevel);
-  virtual int ResetHint();
   virtual int _prepareSelf();
   virtual int _prepareBegin();
   virtual int _preparePowerUps();

@@ -10,11 +10,6 @@
 #include "match3/tile.h"
 #include "media/media.h"
 
-int TMainGame::ResetHint() {
-  hintTime = MillisecondClock() + 6000;
-  return 0;
-}
-
 int TMainGame::_updateHint() {
   if (MillisecondClock() < hintTime || hint) return 0;
   hint = FindHint();

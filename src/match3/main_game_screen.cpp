@@ -87,7 +87,7 @@ int TMainGame::setup() {
   cashFont = GetFont(fontPath, 20);
   _setupPowerUps();
   _setupBackgroundsUrls();
-  _setupFrames();
+  _setupFrames(AssetRoot);
   return 0;
 }
 
@@ -295,6 +295,11 @@ int TMainGame::_update_STATE_Normal() {
     tempHint = nullptr;
   }
   if (tilesFree == 1 && gemsFree == 1 && nothingHappens == 1) Win();
+  return 0;
+}
+
+int TMainGame::_updateBlask() {
+  if (level) level->UpdateBlaskWave();
   return 0;
 }
 

@@ -2,6 +2,10 @@
 
 #include "app/frame_timing.h"
 #include "app/globals.h"
+#include "match3/caption.h"
+#include "match3/chip_kinds.h"
+#include "match3/particle.h"
+#include "match3/tile.h"
 #include "media/media.h"
 #include "screens/all_screens.h"
 #include "textdata/txt_file.h"
@@ -44,12 +48,16 @@ int TLoadingScreen::Mainloop() {
       [] { return Options->Setup(); },
       [] { return ProfileManager->setup(); },
       [] { return MainMenu->setup(); },
+      [] { return LoadChipKinds(AssetRoot); },
+      [] { return LoadTileImages(AssetRoot); },
       [] { return MainGame->setup(); },
       [] { return EnterText->setup(); },
       [] { return PopUp->setup(); },
       [] { return StoryScreen->setup(); },
       [] { return MapScreen->setup(); },
       [] { return LevelSummary->setup(); },
+      [] { return LoadCaptionImages(AssetRoot, Language); },
+      [] { return LoadParticleImages(AssetRoot); },
       [] { return ContinueQuest->setup(); },
       [] { return Credits->setup(); },
       [] { return Tutorial->setup(); },
