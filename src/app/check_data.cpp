@@ -1,8 +1,11 @@
 #include "app/check_data.h"
 
+#include "app/check_pictures.h"
 #include "app/globals.h"
 #include "app/startup.h"
+#include "gui/gui_check.h"
 #include "media/media.h"
+#include "textdata/check_text_data.h"
 
 namespace {
 std::vector<TDataCheck>& Checks() {
@@ -44,7 +47,13 @@ void CheckAppData(TDataCheckReport& report) {
 int RunDataChecks() {
   TDataCheckReport report;
   CheckAppData(report);
+  CheckTextData(report);
+  CheckGuiData(report);
+  std::vector<std::string> pictureProblems;
+  CheckPictures(AssetRoot, pictureProblems);
+  for (auto& line : pictureProblems) report.Problem(line, "");
   for (auto& check : Checks()) check(report);
-  for (auto& p : report.problems) PrintLine(p.path + ": " + p.problem);
+  // Checks that report whole lines already name the file in them.
+  for (auto& p : report.problems) PrintLine(p.problem.empty() ? p.path : p.path + ": " + p.problem);
   return static_cast<int>(report.problems.size());
 }

@@ -56,11 +56,33 @@ const Expect kFixed[] = {
     {"gfx/icon.png", 0, 0},
 };
 
-const char* const kParticles[] = {
-    "part0", "part1",   "part2",   "part3", "part4",   "1",       "2",       "3",
-    "4",     "5",       "6",       "cloud-1", "cloud-2", "chain", "rain",    "cloud-3",
-    "cloud-4", "ring",  "chest-part-0", "chest-part-1", "chest-part-2", "chest-part-3",
-    "menu-0", "menu-1", "menu-2",  "menu-3", "menu-4"};
+const char* const kParticles[] = {"part0",
+                                  "part1",
+                                  "part2",
+                                  "part3",
+                                  "part4",
+                                  "1",
+                                  "2",
+                                  "3",
+                                  "4",
+                                  "5",
+                                  "6",
+                                  "cloud-1",
+                                  "cloud-2",
+                                  "chain",
+                                  "rain",
+                                  "cloud-3",
+                                  "cloud-4",
+                                  "ring",
+                                  "chest-part-0",
+                                  "chest-part-1",
+                                  "chest-part-2",
+                                  "chest-part-3",
+                                  "menu-0",
+                                  "menu-1",
+                                  "menu-2",
+                                  "menu-3",
+                                  "menu-4"};
 
 // Handles the particle set-up gives the menu glints: the picture must contain its handle.
 const int kGlintHandles[5][2] = {{101, 34}, {59, 20}, {30, 31}, {33, 21}, {34, 21}};

@@ -1,6 +1,7 @@
 #include "app/globals.h"
 
 #include "app/frame_timing.h"
+#include "audio/global_snd.h"
 
 const std::string AssetRoot = "game/";
 const std::string Language = "en";
@@ -38,7 +39,7 @@ void CreateGlobals() {
   Delta->SetFPS(60);
   TextureList.Clear();
   if (!Mouse) Mouse = new TMouse();
-  // GlobalSnd: created here once the sound catalogue exists.
+  if (!GlobalSnd) GlobalSnd = new TGlobalSnd();
   ArtifactList.Clear();
   ChipKinds.Clear();
   FantomList.Clear();

@@ -37,8 +37,7 @@ int TEkran::_drawFade() {
 }
 
 int TEkran::_drawGui() {
-  if (gui == nullptr) return 0;
-  gui->draw();
+  if (gui != nullptr) gui->draw();
   return 0;
 }
 

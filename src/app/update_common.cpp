@@ -4,6 +4,7 @@
 
 #include "app/frame_timing.h"
 #include "app/globals.h"
+#include "audio/global_snd.h"
 #include "media/media.h"
 #include "media/os_services.h"
 #include "screens/options.h"
@@ -58,7 +59,7 @@ int SaveAll() {
 int UpdateCommon() {
   UpdateDelta();
   Mouse->update();
-  // GlobalSnd->update(): music cross-fade and sound bookkeeping, once the catalogue exists.
+  if (GlobalSnd) GlobalSnd->update();
   if ((KeyIsDown(kKeyRAlt) || KeyIsDown(kKeyLAlt)) && TakeKeyHits(kKeyEnter) > 0 && Options)
     Options->SwitchScreen();
   if (IsSuspended()) SuspendedLoop();

@@ -8,9 +8,7 @@ std::vector<std::string> SplitLines(const std::string& s) {
   return SplitString(s, "\n");
 }
 
-std::vector<std::string> SplitWords(const std::string& s) {
-  return SplitString(s, " ");
-}
+// SplitWords is the one of the text layout (textdata/text_layout.cpp): the same cut at blanks.
 
 std::string StripQuotes(const std::string& s) {
   std::string out;

@@ -2,12 +2,14 @@
 
 #include "app/frame_timing.h"
 #include "app/globals.h"
+#include "audio/global_snd.h"
 #include "match3/caption.h"
 #include "match3/chip_kinds.h"
 #include "match3/particle.h"
 #include "match3/tile.h"
 #include "media/media.h"
 #include "screens/all_screens.h"
+#include "textdata/font_cache.h"
 #include "textdata/txt_file.h"
 
 TLoadingScreen* LoadingScreen = nullptr;
@@ -15,7 +17,11 @@ TLoadingScreen* LoadingScreen = nullptr;
 TLoadingScreen::TLoadingScreen() : TPlainScreen("LoadingScreen", {{"", 0}}) {}
 
 int TLoadingScreen::Setup() {
-  return setup();
+  PauseText = TxtLine(LoadTxtFile(AssetRoot + "txt/#LANG#/game.txt"), 1);
+  PauseFont = GetFont(AssetRoot + "gfx/fonts/font1.ttf", 72);
+  p = 0;
+  steps = 29;
+  return 0;
 }
 
 int TLoadingScreen::progressFrame() {
@@ -39,39 +45,63 @@ int TLoadingScreen::progressFrame() {
 
 int TLoadingScreen::Mainloop() {
   TScreenOnShow onShow(this);
-  std::vector<std::function<int()>> setups = {
-      [] {
-        PauseText = TxtLine(LoadTxtFile(AssetRoot + "txt/#LANG#/game.txt"), 1);
-        PauseFont = LoadFontFile(AssetRoot + "gfx/fonts/font1.ttf", 72);
-        return 0;
-      },
-      [] { return Options->Setup(); },
-      [] { return ProfileManager->setup(); },
-      [] { return MainMenu->setup(); },
-      [] { return LoadChipKinds(AssetRoot); },
-      [] { return LoadTileImages(AssetRoot); },
-      [] { return MainGame->setup(); },
-      [] { return EnterText->setup(); },
-      [] { return PopUp->setup(); },
-      [] { return StoryScreen->setup(); },
-      [] { return MapScreen->setup(); },
-      [] { return LevelSummary->setup(); },
-      [] { return LoadCaptionImages(AssetRoot, Language); },
-      [] { return LoadParticleImages(AssetRoot); },
-      [] { return ContinueQuest->setup(); },
-      [] { return Credits->setup(); },
-      [] { return Tutorial->setup(); },
-      [] { return ShowLevels->setup(); },
-      [] { return ArtifactScreen->Setup(); },
-      [] { return GiveArtefact->setup(); },
-      [] { return ArtPuzzle->setup(); },
-  };
-  p = 0;
-  steps = static_cast<int>(setups.size());
-  for (auto& step : setups) {
-    progressFrame();
-    step();
-  }
-  progressFrame();
+  // The fixed order of the set-ups, one progress frame after each. Steps whose subsystems do not
+  // exist yet (the profiles, the logo) join here when they are built.
+  auto draw = [this] { progressFrame(); };
+  draw();
+  MainMenu->setup();
+  draw();
+  LoadChipKinds(AssetRoot);
+  draw();
+  LoadTileImages(AssetRoot);
+  draw();
+  if (GlobalSnd) GlobalSnd->setup();
+  draw();
+  draw();
+  MainGame->setup();
+  draw();
+  Options->Setup();
+  draw();
+  draw();
+  ArtifactScreen->Setup();
+  draw();
+  ProfileManager->setup();
+  draw();
+  if (GlobalSnd) GlobalSnd->_setupExactMusic(1);
+  draw();
+  EnterText->setup();
+  draw();
+  PopUp->setup();
+  draw();
+  StoryScreen->setup();
+  draw();
+  if (GlobalSnd) GlobalSnd->_setupExactMusic(1);
+  draw();
+  MapScreen->setup();
+  draw();
+  LevelSummary->setup();
+  draw();
+  LoadCaptionImages(AssetRoot, Language);
+  draw();
+  if (GlobalSnd) GlobalSnd->_setupExactMusic(1);
+  draw();
+  ContinueQuest->setup();
+  draw();
+  draw();
+  LoadParticleImages(AssetRoot);
+  draw();
+  if (GlobalSnd) GlobalSnd->_setupExactMusic(1);
+  draw();
+  Credits->setup();
+  draw();
+  Tutorial->setup();
+  draw();
+  ShowLevels->setup();
+  draw();
+  GiveArtefact->setup();
+  draw();
+  ArtPuzzle->setup();
+  draw();
+  _prepareDelta();
   return 0;
 }

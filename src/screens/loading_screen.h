@@ -16,7 +16,7 @@ class TLoadingScreen : public TPlainScreen {
   // Draws one progress frame; p counts the frames drawn.
   virtual int progressFrame();
   int p = 0;
-  int steps = 1;
+  int steps = 29;
 };
 
 extern TLoadingScreen* LoadingScreen;

@@ -3,6 +3,7 @@
 
 #include "app/frame_timing.h"
 #include "app/globals.h"
+#include "audio/global_snd.h"
 #include "media/media.h"
 #include "screens/options.h"
 #include "textdata/rcm_file.h"
@@ -45,6 +46,7 @@ int TOptions::LoadSettings() {
 }
 
 int TOptions::SetVolumes() {
+  if (GlobalSnd) GlobalSnd->setMusicVol(CountMusicVol());
   return 0;
 }
 

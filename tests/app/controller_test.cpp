@@ -113,8 +113,12 @@ TEST_F(AppController, EveryRowOfTheTransitionTable) {
     EXPECT_EQ(out, "where = " + std::to_string(row.from) + "\n") << row.from;
     EXPECT_EQ(where, row.next) << "from " << row.from << " result " << row.result;
     EXPECT_EQ(lastScreen, row.name) << row.from;
-    if (row.from == 101) EXPECT_EQ(story.storyNumber, 0);
-    if (row.from == 6) EXPECT_EQ(story.storyNumber, 11);
+    if (row.from == 101) {
+      EXPECT_EQ(story.storyNumber, 0);
+    }
+    if (row.from == 6) {
+      EXPECT_EQ(story.storyNumber, 11);
+    }
   }
 }
 

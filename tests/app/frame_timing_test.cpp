@@ -6,6 +6,7 @@
 #include "app/screen_base.h"
 #include "app_fixture.h"
 #include "media/media.h"
+#include "screens/options.h"
 
 using AppFrameTiming = AppFixture;
 
@@ -43,14 +44,18 @@ TEST_F(AppFrameTiming, PrepareDeltaAbsorbsLoadingTime) {
 }
 
 TEST_F(AppFrameTiming, FpsCountsTheFramesOfTheLastSecond) {
-  UpdateDelta();
-  for (int i = 0; i < 130; ++i) {
+  TDeltaTime timer;
+  timer.SetFPS(60);
+  timer.Update();  // opens the first second
+  for (int i = 0; i < 62; ++i) {
     AdvanceVirtualClock(16);
-    UpdateDelta();
+    timer.Update();
   }
-  // 1000 / 16 frames fit in a second; the counter restarts when a second has passed.
-  EXPECT_GE(Delta->FPS(), 61);
-  EXPECT_LE(Delta->FPS(), 63);
+  EXPECT_EQ(timer.FPS(), 0);  // 992 ms: the second is not over yet
+  AdvanceVirtualClock(16);
+  timer.Update();
+  EXPECT_EQ(timer.FPS(), 62);
+  EXPECT_EQ(timer.FPSCounter, 0);
 }
 
 TEST_F(AppFrameTiming, TimersEnterAndLeaveTheListOfAllTimers) {
@@ -133,4 +138,32 @@ TEST_F(AppMouse, VirtualScreenSetsTheLogicalArea) {
   EXPECT_EQ(w, 801.0f);
   EXPECT_EQ(h, 601.0f);
   SetVirtualScreen(1024, 768, 0);
+}
+
+TEST_F(AppMouse, CustomCursorIsDrawnAtTheMouseOnlyWhenOnAndPresent) {
+  CursorImage = CreateImageFromPixels(4, 4, std::vector<uint32_t>(16, 0xFFFFFFFFu));
+  SetImageAnchor(CursorImage, 2, 2);
+  Mouse->x = 300;
+  Mouse->y = 200;
+  auto cursorDraws = [] {
+    int n = 0;
+    for (const RecordedDraw& d : RecordedDraws())
+      if (d.kind == RecordedDraw::Image && d.image == CursorImage && d.x == 300 && d.y == 200) ++n;
+    return n;
+  };
+  Options->customCursor = 1;
+  ClearRecordedDraws();
+  Mouse->draw();
+  EXPECT_EQ(cursorDraws(), 1);
+  Options->customCursor = 0;
+  ClearRecordedDraws();
+  Mouse->draw();
+  EXPECT_EQ(cursorDraws(), 0);
+  // Without the picture the system cursor stands in even with the setting on.
+  Options->customCursor = 1;
+  FreeImage(CursorImage);
+  CursorImage = nullptr;
+  ClearRecordedDraws();
+  Mouse->draw();
+  EXPECT_TRUE(RecordedDraws().empty());
 }

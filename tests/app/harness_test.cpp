@@ -15,20 +15,21 @@ using testing_support::WriteFile;
 
 namespace {
 
-struct Run {
+struct GameRun {
   int status = -1;
   std::string output;
 };
 
 // Runs the program headless with a script in a scratch user folder; returns its exit status and
 // its standard output.
-Run RunGame(const ScratchDir& scratch, const std::string& script, const std::string& extra = "") {
+GameRun RunScripted(const ScratchDir& scratch, const std::string& script,
+                    const std::string& extra = "") {
   WriteFile(scratch / "script.txt", script);
   std::string command = "cd '" + scratch.path() + "' && '" + GameBinary() +
                         "' --headless --userdir '" + (scratch / "user") + "' --datadir '" +
                         BuildDir() + "' --seed 1 --script script.txt " + extra + " > '" +
                         (scratch / "out.txt") + "' 2>&1";
-  Run run;
+  GameRun run;
   int raw = std::system(command.c_str());
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   run.output = ReadFile(scratch / "out.txt");
@@ -53,16 +54,16 @@ int RowY(int i) {
 
 TEST(AppHarness, HeadlessRunTakesAShotAndDumpsTheState) {
   ScratchDir scratch;
-  Run run = RunGame(scratch,
-                    "wait 200           # splash and loading\n"
-                    "state menu.txt\n"
-                    "click 512 " +
-                        std::to_string(RowY(0)) +
-                        "   # START: a new quest\n"
-                        "wait 60\n"
-                        "shot story.png\n"
-                        "state story.txt\n",
-                    "--stats stats.txt");
+  GameRun run = RunScripted(scratch,
+                            "wait 200           # splash and loading\n"
+                            "state menu.txt\n"
+                            "click 512 " +
+                                std::to_string(RowY(0)) +
+                                "   # START: a new quest\n"
+                                "wait 60\n"
+                                "shot story.png\n"
+                                "state story.txt\n",
+                            "--stats stats.txt");
   ASSERT_EQ(run.status, 0) << run.output;
   std::string menu = ReadFile(scratch / "menu.txt");
   EXPECT_EQ(Field(menu, "where"), "1") << menu;
@@ -94,7 +95,7 @@ TEST(AppHarness, TheWholeControllerTableCanBeDrivenFromAScript) {
   auto click = [](int row) { return "click 512 " + std::to_string(RowY(row)) + "\nwait 60\n"; };
   std::string script = "wait 200\n" + click(2) + click(0) + click(0) + click(0) + click(2) +
                        click(1) + click(0) + "state end.txt\n";
-  Run run = RunGame(scratch, script);
+  GameRun run = RunScripted(scratch, script);
   ASSERT_EQ(run.status, 0) << run.output;
   EXPECT_NE(run.output.find("where = 1\nwhere = 5\nwhere = 1\nwhere = 101\nwhere = 3\nwhere = "
                             "4\nwhere = 103\nwhere = 3\nwhere = 2\nwhere = 102\nwhere = 4\n"),
@@ -105,10 +106,10 @@ TEST(AppHarness, TheWholeControllerTableCanBeDrivenFromAScript) {
 
 TEST(AppHarness, CloseEndsTheRunAndScriptErrorsExitTwo) {
   ScratchDir scratch;
-  Run closed = RunGame(scratch, "wait 200\nclose\nwait 500\nstate never.txt\n");
+  GameRun closed = RunScripted(scratch, "wait 200\nclose\nwait 500\nstate never.txt\n");
   EXPECT_EQ(closed.status, 0) << closed.output;
   EXPECT_EQ(ReadFile(scratch / "never.txt"), "");
-  Run bad = RunGame(scratch, "wait 1\n\nfly 3\n");
+  GameRun bad = RunScripted(scratch, "wait 1\n\nfly 3\n");
   EXPECT_EQ(bad.status, 2);
   EXPECT_NE(bad.output.find("line 3: unknown command \"fly\""), std::string::npos) << bad.output;
 }
@@ -119,4 +120,16 @@ TEST(AppHarness, CommandLineErrorsPointToHelp) {
   EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2);
   raw = std::system(("'" + GameBinary() + "' --help > /dev/null 2>&1").c_str());
   EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
+}
+
+TEST(AppHarness, CheckDataReportsEachProblemAndFails) {
+  ScratchDir scratch;
+  WriteFile(scratch / "game/txt/en/name.txt", "");
+  std::string command = "'" + GameBinary() + "' --check-data --datadir '" + scratch.path() +
+                        "' > '" + (scratch / "out.txt") + "' 2>&1";
+  int raw = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+  std::string out = ReadFile(scratch / "out.txt");
+  EXPECT_NE(out.find("game/txt/en/name.txt: empty"), std::string::npos) << out;
+  EXPECT_NE(out.find("game/gfx/gui/mouse.png: missing"), std::string::npos) << out;
 }

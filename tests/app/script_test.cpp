@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/state_dump.h"
 #include "app_fixture.h"
 #include "media/media.h"
+#include "screens/options.h"
+#include "textdata/rcm_file.h"
 
 TEST(AppScriptParse, EveryCommandParses) {
   const char* text =
@@ -31,7 +34,7 @@ TEST(AppScriptParse, EveryCommandParses) {
   std::vector<TScriptCommand> c;
   std::string error;
   ASSERT_TRUE(ParseScript(text, c, error)) << error;
-  ASSERT_EQ(c.size(), 17u);
+  ASSERT_EQ(c.size(), 16u);
   EXPECT_EQ(c[0].kind, TScriptCommand::Wait);
   EXPECT_EQ(c[0].number, 3);
   EXPECT_EQ(c[0].line, 2);
@@ -46,9 +49,9 @@ TEST(AppScriptParse, EveryCommandParses) {
   EXPECT_EQ(c[10].text, "Hello World");
   EXPECT_EQ(c[11].number, -2);
   EXPECT_EQ(c[12].text, "out/a.png");
-  EXPECT_EQ(c[15].kind, TScriptCommand::Close);
-  EXPECT_EQ(c[16].kind, TScriptCommand::Quit);
-  EXPECT_EQ(c[16].line, 19);
+  EXPECT_EQ(c[14].kind, TScriptCommand::Close);
+  EXPECT_EQ(c[15].kind, TScriptCommand::Quit);
+  EXPECT_EQ(c[15].line, 19);
 }
 
 TEST(AppScriptParse, KeyNames) {
@@ -157,4 +160,17 @@ TEST_F(AppScriptRun, QuitEndsAtOnceAndStateDumpsAreWritten) {
   EXPECT_NE(dump.find("state {"), std::string::npos) << dump;
   EXPECT_NE(dump.find("\tframe = "), std::string::npos) << dump;
   EXPECT_NE(dump.find("\twhere = "), std::string::npos) << dump;
+}
+
+TEST_F(AppScriptRun, StateDumpNamesTheScreensOnShowAndRegisteredFields) {
+  RegisterStateWriter([](TRCMFile& file) { file.setFloat("board::cells", 64, 0); });
+  TEkran outer;
+  TScreenOnShow showOuter(&outer);
+  TScreenOnShow showModal(Options);
+  ASSERT_TRUE(WriteStateDump(scratch_ / "s.txt"));
+  auto dump = LoadRCM(scratch_ / "s.txt");
+  EXPECT_EQ(dump->getString("state::screen", 0), "Options");
+  EXPECT_EQ(dump->getString("state::screens", 0), "TEkran");
+  EXPECT_EQ(dump->getString("state::screens", 1), "Options");
+  EXPECT_EQ(dump->getFloat("board::cells", 0), 64.0f);
 }

@@ -62,8 +62,8 @@ TEST_F(AppSettings, DamagedFilesGiveDefaultsAndClampedValues) {
       {"settings {\n\tfullscreen = 0.9\n\tsoundVolume = 7.9\n\tmusicVolume = 2.2\n}\n", 0, 7, 2, 1},
       // unbalanced braces: the file reads as empty, the defaults stay
       {"settings {\n\tfullscreen = 0\n\tsoundVolume = 1\n", 1, 5, 5, 1},
-      // a cut file keeps the defaults of what is missing
-      {"settings {\n\tfullscreen = 0\n", 0, 5, 5, 1},
+      // a file without some keys keeps the defaults of what is missing
+      {"settings {\n\tfullscreen = 0\n}\n", 0, 5, 5, 1},
       // absurd numbers and text
       {"settings {\n\tfullscreen = nan\n\tsoundVolume = 1e30\n\tmusicVolume = \"loud\"\n}\n", 0, 0,
        0, 1},

@@ -169,7 +169,7 @@ TEST_F(GameScreenTest, VictoryDissolvesTheBoardDiagonallyAndDropsTheHint) {
   ASSERT_EQ(FantomList.Count(), 9);
   FantomList.ForEach([&](const std::shared_ptr<TFantom>& f) {
     EXPECT_EQ(f->typ, 1);
-    EXPECT_EQ(f->time, now + (f->tile->r + f->tile->c) * 50);
+    EXPECT_EQ(f->time, now + (f->tile.lock()->r + f->tile.lock()->c) * 50);
   });
 }
 
