@@ -289,6 +289,14 @@ int TMainGame::_update_STATE_Normal() {
   _updateBlask();
   _updateTime();
   _updatePowerUp();
+  // Chips created or set moving by this frame's own steps count as well: a refill that starts
+  // on an emptied board must not be taken for a board at rest, or the move check would find no
+  // move among the newborn chips and shuffle them away again, frame after frame.
+  if (nothingHappens == 1 && level) {
+    for (auto& row : level->tile)
+      for (auto& t : row)
+        if (t->isHappening()) nothingHappens = 0;
+  }
   if (nothingHappens == 1) {
     CHECK_MOVES();
   } else {

@@ -8,8 +8,6 @@
 #include "textdata/numbers.h"
 #include "textdata/rcm_file.h"
 
-bool ProfilesLoaded = false;
-
 namespace {
 
 std::string ListPath() {

@@ -83,7 +83,9 @@ TEST_F(GameScreenTest, OpeningCaptionUnlessATutorialIsDue) {
     NoTutorial = c.noTutorial;
     game._prepareBegin();
     EXPECT_EQ(game.actCaption != nullptr, c.caption) << c.level << " " << c.noTutorial;
-    if (game.actCaption) EXPECT_EQ(game.actCaption->typ, 0);
+    if (game.actCaption) {
+      EXPECT_EQ(game.actCaption->typ, 0);
+    }
   }
   NoTutorial = 0;
 }

@@ -71,7 +71,9 @@ TEST_F(HintTest, MoveCheckFindsASwapExactlyWhenThePlayerCanMakeOne) {
     // The test swap leaves every chip where it was.
     for (int r = 0; r < game.level->rows; ++r)
       for (int c = 0; c < game.level->cols; ++c)
-        if (auto ch = At(r, c)->chip) EXPECT_EQ(ch->Tile(), At(r, c)) << fc.name;
+        if (auto ch = At(r, c)->chip) {
+          EXPECT_EQ(ch->Tile(), At(r, c)) << fc.name;
+        }
   }
 }
 
@@ -139,6 +141,31 @@ TEST_F(HintTest, RestingBoardWithoutMovesIsShuffled) {
   // An empty board (nothing could refill it) is not shuffled again and again.
   game.CHECK_MOVES();
   EXPECT_EQ(CaptionList.Count(), 1);
+}
+
+TEST_F(HintTest, ShuffledBoardRefillsAndSettlesWithAMove) {
+  Load(game_test::Board({"1, 2, 3, 4", "3, 4, 1, 2", "1, 2, 3, 4", "3, 4, 1, 2"}));
+  ASSERT_EQ(game.FindHint(), nullptr);
+  game.state = 0;
+  int shuffles = 0, frames = 0;
+  bool settled = false;
+  while (frames < 2000 && !settled) {
+    Tick();
+    int before = CaptionList.Count();
+    game._update_STATE_Normal();
+    if (CaptionList.Count() > before) ++shuffles;
+    UpdateAndDrawCaptions();
+    ++frames;
+    int chips = 0;
+    for (auto& row : game.level->tile)
+      for (auto& t : row) chips += t->chip ? 1 : 0;
+    settled = chips == 16 && game.nothingHappens == 1 && game.tempHint != nullptr;
+  }
+  EXPECT_TRUE(settled) << "after " << frames << " frames and " << shuffles << " shuffles";
+  EXPECT_GE(shuffles, 1);
+  // Only a board without moves is shuffled: a settled board never reaches a second shuffle per
+  // refill, so the count stays far below the number of frames.
+  EXPECT_LT(shuffles, 20);
 }
 
 TEST_F(HintTest, KnownMoveIsKeptUntilSomethingMoves) {

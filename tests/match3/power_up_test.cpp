@@ -177,8 +177,8 @@ TEST_F(PowerUpTest, KindModeRemovesEveryChipOfTheKindButNotForPowerUpChips) {
       ++others;
     }
   EXPECT_EQ(ones, 0);
-  EXPECT_EQ(others, 36 - 7);  // seven chips of kind 1 flew off
-  EXPECT_EQ(FlyingChipList.Count(), 7);
+  EXPECT_EQ(others, 36 - 8);  // the eight chips of kind 1 flew off
+  EXPECT_EQ(FlyingChipList.Count(), 8);
 }
 
 TEST_F(PowerUpTest, TenSmallBombs150MsApartAtDistinctChips) {
