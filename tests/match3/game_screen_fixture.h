@@ -6,16 +6,19 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/frame_timing.h"
 #include "app/globals.h"
+#include "audio/global_snd.h"
 #include "board_fixture.h"
 #include "match3/bomb.h"
 #include "match3/caption.h"
 #include "match3/fantom.h"
 #include "match3/hint.h"
 #include "match3/power_up.h"
+#include "screens/all_screens.h"
 #include "screens/profile.h"
 
 namespace game_test {
@@ -54,6 +57,14 @@ class GameScreenTest : public ::testing::Test {
     Profile = &profile;
     MainGame = &game;
     NoTutorial = 0;
+    // The screen runs alone: no options, profile manager, summary, tutorial or sound catalogue
+    // left behind by other tests takes part.
+    saved = {Options, ProfileManager, LevelSummary, Tutorial, GlobalSnd};
+    Options = nullptr;
+    ProfileManager = nullptr;
+    LevelSummary = nullptr;
+    Tutorial = nullptr;
+    GlobalSnd = nullptr;
   }
   void TearDown() override {
     board_test::ClearEffects();
@@ -64,6 +75,7 @@ class GameScreenTest : public ::testing::Test {
     MainGame = nullptr;
     Profile = nullptr;
     if (Mouse) Mouse->clear();
+    std::tie(Options, ProfileManager, LevelSummary, Tutorial, GlobalSnd) = saved;
   }
 
   TLevelPtr Load(const board_test::LevelText& t) {
@@ -90,6 +102,7 @@ class GameScreenTest : public ::testing::Test {
   TProfile profile;
   RecordingGame game;
   int tick = 0;
+  std::tuple<TOptions*, TProfileManager*, TLevelSummary*, TTutorial*, TGlobalSnd*> saved;
 };
 
 // A square board of plain cells with the given chip rows ("1, 2, 3").
