@@ -11,6 +11,7 @@
 #include "app/startup.h"
 #include "app/update_common.h"
 #include "app/user_dirs.h"
+#include "match3/board_hooks.h"
 #include "media/media.h"
 #include "media/os_services.h"
 #include "screens/options.h"
@@ -97,6 +98,7 @@ int KelvarothMain(int argc, char** argv) {
     InitMedia(config);
   }
 
+  RegisterBoardHooks();
   if (cl.checkData) {
     GameName = "Kelvaroth";
     int problems = RunDataChecks();

@@ -1,6 +1,7 @@
 // Every screen class of the game with its singleton, for the code that creates and runs them.
 #pragma once
 
+#include "match3/main_game.h"
 #include "screens/art_puzzle.h"
 #include "screens/artifact_screen.h"
 #include "screens/continue_quest.h"
@@ -9,7 +10,6 @@
 #include "screens/give_artefact.h"
 #include "screens/level_summary.h"
 #include "screens/loading_screen.h"
-#include "screens/main_game.h"
 #include "screens/main_menu.h"
 #include "screens/map_screen.h"
 #include "screens/options.h"

@@ -3,6 +3,10 @@
 #include "app/frame_timing.h"
 #include "app/globals.h"
 #include "audio/global_snd.h"
+#include "match3/caption.h"
+#include "match3/chip_kinds.h"
+#include "match3/particle.h"
+#include "match3/tile.h"
 #include "media/media.h"
 #include "screens/all_screens.h"
 #include "textdata/font_cache.h"
@@ -42,14 +46,15 @@ int TLoadingScreen::progressFrame() {
 int TLoadingScreen::Mainloop() {
   TScreenOnShow onShow(this);
   // The fixed order of the set-ups, one progress frame after each. Steps whose subsystems do not
-  // exist yet (chip kinds, cell, caption and particle pictures, the profiles, the logo) join here
-  // when they are built.
+  // exist yet (the profiles, the logo) join here when they are built.
   auto draw = [this] { progressFrame(); };
   draw();
   MainMenu->setup();
   draw();
-  draw();  // chip kinds
-  draw();  // cell pictures
+  LoadChipKinds(AssetRoot);
+  draw();
+  LoadTileImages(AssetRoot);
+  draw();
   if (GlobalSnd) GlobalSnd->setup();
   draw();
   draw();
@@ -76,13 +81,15 @@ int TLoadingScreen::Mainloop() {
   draw();
   LevelSummary->setup();
   draw();
-  draw();  // caption pictures
+  LoadCaptionImages(AssetRoot, Language);
+  draw();
   if (GlobalSnd) GlobalSnd->_setupExactMusic(1);
   draw();
   ContinueQuest->setup();
   draw();
   draw();
-  draw();  // particle pictures
+  LoadParticleImages(AssetRoot);
+  draw();
   if (GlobalSnd) GlobalSnd->_setupExactMusic(1);
   draw();
   Credits->setup();
