@@ -6,14 +6,6 @@
 #include "media/media.h"
 #include "textdata/numbers.h"
 
-std::string TrimControl(const std::string& s) {
-  size_t begin = 0;
-  size_t end = s.size();
-  while (begin < end && static_cast<unsigned char>(s[begin]) <= 32) ++begin;
-  while (end > begin && static_cast<unsigned char>(s[end - 1]) <= 32) --end;
-  return s.substr(begin, end - begin);
-}
-
 std::vector<TAtlasEntry> ParseAtlasDescription(const std::string& text) {
   std::vector<TAtlasEntry> out;
   TAtlasEntry pending;

@@ -2,15 +2,6 @@
 #include "gui/gui_strings.h"
 
 #include "media/media.h"
-#include "textdata/split_string.h"
-
-std::vector<std::string> SplitLines(const std::string& s) {
-  return SplitString(s, "\n");
-}
-
-std::vector<std::string> SplitWords(const std::string& s) {
-  return SplitString(s, " ");
-}
 
 std::string StripQuotes(const std::string& s) {
   std::string out;
