@@ -1,6 +1,7 @@
 #include "app/screen_base.h"
 
 #include "app/frame_timing.h"
+#include "gui/gui.h"
 #include "media/media.h"
 
 namespace {
@@ -37,6 +38,7 @@ int TEkran::_drawFade() {
 
 int TEkran::_drawGui() {
   if (gui == nullptr) return 0;
+  gui->draw();
   return 0;
 }
 
@@ -56,6 +58,8 @@ int TEkran::_updateFade() {
 
 int TEkran::_updateGui() {
   if (gui == nullptr) return 0;
+  gui->setGuiAlpha(alpha);
+  gui->update();
   return 0;
 }
 
