@@ -6,8 +6,6 @@
 #include "media/media.h"
 #include "textdata/numbers.h"
 
-// TrimControl is the one of the data file reader (textdata/rcm_file.cpp).
-
 std::vector<TAtlasEntry> ParseAtlasDescription(const std::string& text) {
   std::vector<TAtlasEntry> out;
   TAtlasEntry pending;

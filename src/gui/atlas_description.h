@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "textdata/rcm_file.h"  // TrimControl
+
 struct TAtlasEntry {
   std::string name;  // upper-case, trimmed
   int x = 0, y = 0, w = 0, h = 0;
@@ -13,6 +15,3 @@ struct TAtlasEntry {
 // Lines split at LF and trimmed of characters of code 32 or below; the first line is ignored; a
 // last group of fewer than five lines is ignored. Negative widths and heights read as 0.
 std::vector<TAtlasEntry> ParseAtlasDescription(const std::string& text);
-
-// Characters of code 32 or below removed at both ends.
-std::string TrimControl(const std::string& s);

@@ -2,13 +2,6 @@
 #include "gui/gui_strings.h"
 
 #include "media/media.h"
-#include "textdata/split_string.h"
-
-std::vector<std::string> SplitLines(const std::string& s) {
-  return SplitString(s, "\n");
-}
-
-// SplitWords is the one of the text layout (textdata/text_layout.cpp): the same cut at blanks.
 
 std::string StripQuotes(const std::string& s) {
   std::string out;

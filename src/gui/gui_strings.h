@@ -5,10 +5,6 @@
 #include <string>
 #include <vector>
 
-// Pieces between LF characters; an empty last piece is dropped.
-std::vector<std::string> SplitLines(const std::string& s);
-// The same with the space character.
-std::vector<std::string> SplitWords(const std::string& s);
 // s without any double-quote character.
 std::string StripQuotes(const std::string& s);
 // Every occurrence of what replaced by with.

@@ -54,7 +54,6 @@ TEST_F(GuiCheck, EveryScreenFileIsListedWithItsNames) {
 }
 
 TEST_F(GuiCheck, ShippedGuiFilesDeclareTheirScreensNames) {
-  // Only names are checked here: pictures come from the asset build.
   std::string game = testing_support::SourceDir() + "/game";
   for (const auto& f : ScreenGuiFiles()) {
     std::string path = game + "/" + ReplaceAll(f.path, "#LANG#", "en");
@@ -64,6 +63,22 @@ TEST_F(GuiCheck, ShippedGuiFilesDeclareTheirScreensNames) {
     testing::internal::GetCapturedStdout();
     for (const auto& name : f.names)
       EXPECT_NE(gui->GetObject(name), nullptr) << path << " " << name;
+  }
+  // The game screen's button is text only: its font must load.
+  std::unique_ptr<TGui> gameGui(LoadGui(game + "/gfx/gui/mainGame/en/mainGame.gui"));
+  ASSERT_NE(gameGui->GetObject("MENU"), nullptr);
+  EXPECT_NE(gameGui->GetObject("MENU")->standardProps->font, nullptr);
+  EXPECT_GT(gameGui->GetObject("MENU")->dim.w, 20);
+  // Fonts, text references and scripts of the committed files must all resolve; pictures come
+  // from the asset build.
+  std::vector<std::string> problems;
+  testing::internal::CaptureStdout();
+  CheckGuiFiles(game, problems);
+  testing::internal::GetCapturedStdout();
+  for (const auto& p : problems) {
+    bool picture = p.find("NO SUCH FILE") != std::string::npos ||
+                   p.find("TEXTURE NOT FOUND") != std::string::npos;
+    EXPECT_TRUE(picture) << p;
   }
 }
 

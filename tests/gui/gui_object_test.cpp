@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/screen_base.h"
 #include "gui/gui_test_support.h"
 
 namespace gui_testing {
@@ -253,6 +254,23 @@ TEST_F(GuiObjects, VectorMeSlidesTheDrawnCentreOnly) {
   EXPECT_FLOAT_EQ(p->dim.cx, 110);
   EXPECT_FLOAT_EQ(p->dim.cy, 105);
   EXPECT_EQ(p->wasRemembered, 1);
+}
+
+TEST_F(GuiObjects, ScreenBaseUpdatesWithItsAlphaAndDraws) {
+  auto gui = LoadText(Button("OK", "ALPHA = 0.8"));
+  TEkran screen;
+  screen.gui = gui.get();
+  screen.alpha = 0.5f;
+  mouse_.x = 110;
+  mouse_.y = 105;
+  screen._updateGui();
+  EXPECT_EQ(gui->overItem("OK"), 1);
+  EXPECT_FLOAT_EQ(gui->GetObject("OK")->alpha, 0.5f);
+  ClearRecordedDraws();
+  screen._drawGui();
+  ASSERT_EQ(RecordedDraws().size(), 1u);
+  EXPECT_FLOAT_EQ(RecordedDraws()[0].alpha, 0.4f);
+  screen.gui = nullptr;
 }
 
 TEST_F(GuiObjects, PrintObjectsListsIds) {
