@@ -16,7 +16,10 @@ class LevelFileTest : public ::testing::Test {
     ASSERT_TRUE(media.ok());
     board_test::MakeKinds();
   }
-  void TearDown() override { ChipKinds.Clear(); }
+  void TearDown() override {
+    ChipKinds.Clear();
+    board_test::FreeTestImages();
+  }
   testing_support::MediaScope media;
   ScratchDir dir;
 };
