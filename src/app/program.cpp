@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "app/check_data.h"
-#include "match3/board_hooks.h"
 #include "app/command_line.h"
 #include "app/frame_stats.h"
 #include "app/globals.h"
@@ -12,6 +11,7 @@
 #include "app/startup.h"
 #include "app/update_common.h"
 #include "app/user_dirs.h"
+#include "match3/board_hooks.h"
 #include "media/media.h"
 #include "media/os_services.h"
 #include "screens/options.h"
