@@ -122,6 +122,12 @@ TEST_F(LevelFileTest, SaveAndLoadRoundTripsTheBoardInPlay) {
   EXPECT_EQ(file->getString("level::data::toCollect", 0), "0 11 3");
 }
 
+TEST_F(LevelFileTest, SaveReportsAFileThatCannotBeWritten) {
+  TLevelPtr lv = LoadFromText(dir, Sample().str());
+  EXPECT_EQ(lv->Save(dir / "no-such-folder/level.txt"), -1);
+  EXPECT_EQ(lv->Save(dir / "level.txt"), 0);
+}
+
 TEST_F(LevelFileTest, SavedFileWithoutChainsAndChestsStillWritesBothSections) {
   LevelText t;
   t.data = {"size = 1, 2", "availableChips = \"1\""};
