@@ -8,10 +8,11 @@
 TImage* CaptionImages[kCaptionImageSlots] = {};
 
 namespace {
-// Advances the phase progress; true when it has just reached the end of the phase.
+// Advances the phase progress; true when it has just reached the end of the phase. Fifty steps
+// of 0.02 add up to just under 1 in single precision; the snap keeps a phase at its 50 frames.
 bool Advance(float& p, float speed) {
   p += speed * FrameDelta;
-  if (p >= 1) {
+  if (p >= 0.99999f) {
     p = 1;
     return true;
   }

@@ -85,7 +85,8 @@ int TFantom::_update_STATE_Begin() {
 
 int TFantom::_update_STATE_END() {
   per += 0.02f * FrameDelta;
-  if (per > 1) per = 1;
+  // Fifty steps of 0.02 fall just short of 1 in single precision: snap to keep 50 frames.
+  if (per >= 0.99999f) per = 1;
   float s = SinDeg(90 * per);
   scale = alpha = 1 - s;
   rotation = 1 - 360 * s;

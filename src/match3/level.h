@@ -47,6 +47,7 @@ class TLevel : public std::enable_shared_from_this<TLevel> {
   virtual int _loadChips(TRCMFile& file);
   virtual int _loadChains(TRCMFile& file);
   virtual int _loadChests(TRCMFile& file);
+  // 0 when written, -1 when the file could not be written (the old file is then untouched).
   virtual int Save(const std::string& path);
   virtual int _saveData(TRCMFile& file);
   virtual int _saveTiles(TRCMFile& file);

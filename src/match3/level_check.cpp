@@ -165,17 +165,20 @@ void CheckLevel(const std::string& path, const std::string& name, const std::set
 int CheckLevelFiles(const std::string& gameDir, std::vector<std::string>& problems) {
   size_t before = problems.size();
   std::set<int> kinds = CheckChipFile(gameDir, problems);
-  for (int n = 1;; ++n) {
-    std::string name = "data/levels/level-" + std::to_string(n) + ".txt";
-    std::string path = Join(gameDir, name);
+  auto name = [](int n) { return "data/levels/level-" + std::to_string(n) + ".txt"; };
+  // The quest's levels are numbered from 1 without gaps; the check looks a little past the
+  // quest's 100 so that a stray extra file is checked too.
+  int highest = 0;
+  for (int n = 1; n <= 200; ++n)
+    if (PathKind(Join(gameDir, name(n))) == 1) highest = n;
+  if (highest == 0) problems.push_back("data/levels/level-1.txt: missing (no level files)");
+  for (int n = 1; n <= highest; ++n) {
+    std::string path = Join(gameDir, name(n));
     if (PathKind(path) != 1) {
-      if (n <= 100) {
-        problems.push_back(name + ": missing");
-        continue;
-      }
-      break;
+      problems.push_back(name(n) + ": missing (level " + std::to_string(highest) + " exists)");
+      continue;
     }
-    CheckLevel(path, name, kinds, problems);
+    CheckLevel(path, name(n), kinds, problems);
   }
   return static_cast<int>(problems.size() - before);
 }

@@ -197,8 +197,8 @@ int TLevel::Save(const std::string& savePath) {
   _saveChips(*file);
   _saveChains(*file);
   _saveChests(*file);
-  file->save(savePath);
-  return 0;
+  // A level in progress is the player's game: say so when it could not be written.
+  return file->save(savePath) ? 0 : -1;
 }
 
 int TLevel::_saveData(TRCMFile& file) {

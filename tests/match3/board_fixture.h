@@ -20,6 +20,22 @@
 
 namespace board_test {
 
+// A 1 x 1 white picture that FreeTestImages releases.
+inline std::vector<TImage*>& TestImages() {
+  static std::vector<TImage*> images;
+  return images;
+}
+inline TImage* TestImage(int w = 1, int h = 1) {
+  TImage* img =
+      CreateImageFromPixels(w, h, std::vector<uint32_t>(static_cast<size_t>(w * h), 0xFFFFFFFFu));
+  TestImages().push_back(img);
+  return img;
+}
+inline void FreeTestImages() {
+  for (TImage* img : TestImages()) FreeImage(img);
+  TestImages().clear();
+}
+
 // Kinds 1..n plus the bomb (101) and lightning (102) chips, each with its own 1x1 picture so
 // draws can be told apart.
 inline void MakeKinds(int n = 5) {
@@ -27,7 +43,7 @@ inline void MakeKinds(int n = 5) {
   auto add = [](int id) {
     auto k = std::make_shared<TChip>();
     k->id = id;
-    k->img = CreateImageFromPixels(1, 1, {0xFFFFFFFFu});
+    k->img = TestImage();
     k->rgb.r = static_cast<float>(id);
     ChipKinds.AddLast(k);
   };
@@ -39,7 +55,7 @@ inline void MakeKinds(int n = 5) {
 // Every particle slot gets a picture, so emitters make particles.
 inline void MakeParticleImages() {
   for (auto& slot : ParticleImages)
-    if (!slot) slot = CreateImageFromPixels(1, 1, {0xFFFFFFFFu});
+    if (!slot) slot = TestImage();
 }
 
 inline void ClearEffects() {

@@ -16,7 +16,10 @@ class LevelFileTest : public ::testing::Test {
     ASSERT_TRUE(media.ok());
     board_test::MakeKinds();
   }
-  void TearDown() override { ChipKinds.Clear(); }
+  void TearDown() override {
+    ChipKinds.Clear();
+    board_test::FreeTestImages();
+  }
   testing_support::MediaScope media;
   ScratchDir dir;
 };
@@ -117,6 +120,12 @@ TEST_F(LevelFileTest, SaveAndLoadRoundTripsTheBoardInPlay) {
   EXPECT_EQ(file->getFloat("level::chests::isChest", 0), 1.0f);
   EXPECT_EQ(file->getString("level::data::availableChips", 0), "1 2 3");
   EXPECT_EQ(file->getString("level::data::toCollect", 0), "0 11 3");
+}
+
+TEST_F(LevelFileTest, SaveReportsAFileThatCannotBeWritten) {
+  TLevelPtr lv = LoadFromText(dir, Sample().str());
+  EXPECT_EQ(lv->Save(dir / "no-such-folder/level.txt"), -1);
+  EXPECT_EQ(lv->Save(dir / "level.txt"), 0);
 }
 
 TEST_F(LevelFileTest, SavedFileWithoutChainsAndChestsStillWritesBothSections) {

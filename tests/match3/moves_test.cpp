@@ -93,6 +93,7 @@ class MovesTest : public ::testing::Test {
     SeedRandom(5);
   }
   void TearDown() override {
+    board_test::FreeTestImages();
     board_test::ClearEffects();
     ChipKinds.Clear();
     for (auto& slot : ParticleImages) slot = nullptr;
@@ -240,6 +241,7 @@ TEST_F(MovesTest, SwapsThatMatch) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
+    board_test::ClearEffects();
     Play p(Board(k.chips));
     ASSERT_TRUE(p.game.CheckMatch(p.at(k.r1, k.c1)).empty());
     TChipPtr moved = p.at(k.r1, k.c1)->chip;
@@ -370,9 +372,9 @@ std::map<std::string, int> FramePieces(TMainGame& g) {
   const char* straight[4] = {"left", "up", "right", "down"};
   const char* corner[4] = {"lu", "ru", "rd", "ld"};
   for (int i = 0; i < 4; ++i) {
-    g.frameImg[i] = CreateImageFromPixels(48, 48, std::vector<uint32_t>(48 * 48, 0xFFFFFFFFu));
-    g.frameOuter[i] = CreateImageFromPixels(19, 19, std::vector<uint32_t>(19 * 19, 0xFFFFFFFFu));
-    g.frameInner[i] = CreateImageFromPixels(19, 19, std::vector<uint32_t>(19 * 19, 0xFFFFFFFFu));
+    g.frameImg[i] = board_test::TestImage(48, 48);
+    g.frameOuter[i] = board_test::TestImage(19, 19);
+    g.frameInner[i] = board_test::TestImage(19, 19);
     names[g.frameImg[i]] = straight[i];
     names[g.frameOuter[i]] = std::string("outer-") + corner[i];
     names[g.frameInner[i]] = std::string("inner-") + corner[i];

@@ -15,6 +15,7 @@ class ParticleTest : public ::testing::Test {
     SeedRandom(3);
   }
   void TearDown() override {
+    board_test::FreeTestImages();
     ParticleList.Clear();
     for (auto& slot : ParticleImages) slot = nullptr;
   }

@@ -20,12 +20,13 @@ class TileChipTest : public ::testing::Test {
     board_test::MakeKinds();
     board_test::MakeParticleImages();
     board_test::ClearEffects();
-    TileImages[0] = CreateImageFromPixels(1, 1, {0xFFFFFFFFu});
-    TileImages[1] = CreateImageFromPixels(1, 1, {0xFFFFFFFFu});
+    TileImages[0] = board_test::TestImage();
+    TileImages[1] = board_test::TestImage();
     SeedRandom(11);
     FrameDelta = 1;
   }
   void TearDown() override {
+    board_test::FreeTestImages();
     board_test::ClearEffects();
     ChipKinds.Clear();
     for (auto& slot : ParticleImages) slot = nullptr;
