@@ -1,5 +1,6 @@
 #include "app/check_data.h"
 
+#include "app/check_pictures.h"
 #include "app/globals.h"
 #include "app/startup.h"
 #include "media/media.h"
@@ -44,6 +45,7 @@ void CheckAppData(TDataCheckReport& report) {
 int RunDataChecks() {
   TDataCheckReport report;
   CheckAppData(report);
+  CheckPictureData(report);
   for (auto& check : Checks()) check(report);
   for (auto& p : report.problems) PrintLine(p.path + ": " + p.problem);
   return static_cast<int>(report.problems.size());
