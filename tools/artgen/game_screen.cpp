@@ -52,9 +52,9 @@ Picture Panel() {
   s += "<rect x=\"84\" y=\"15\" width=\"20\" height=\"20\" rx=\"4\" fill=\"#9a6a3a\" "
        "stroke=\"#ffd966\" stroke-width=\"1.8\"/><path d=\"M94 19 L98 25 L94 31 L90 25 Z\" "
        "fill=\"#ffe28a\"/>\n";
-  s += "<path d=\"M219 14 L235 14 M219 36 L235 36 M221 14 Q221 24 227 25 Q221 26 221 36 "
-       "M233 14 Q233 24 227 25 Q233 26 233 36\" fill=\"none\" stroke=\"#ffd966\" "
-       "stroke-width=\"2\" stroke-linecap=\"round\"/><path d=\"M223 33 L231 33 L227 28 Z\" "
+  s += "<path d=\"M216 14 L232 14 M216 36 L232 36 M218 14 Q218 24 224 25 Q218 26 218 36 "
+       "M230 14 Q230 24 224 25 Q230 26 230 36\" fill=\"none\" stroke=\"#ffd966\" "
+       "stroke-width=\"2\" stroke-linecap=\"round\"/><path d=\"M220 33 L228 33 L224 28 Z\" "
        "fill=\"#f6c453\"/>\n";
   s += "<circle cx=\"776\" cy=\"25\" r=\"10\" fill=\"url(#gold)\" stroke=\"#7a4a0a\" "
        "stroke-width=\"1.2\"/><circle cx=\"776\" cy=\"25\" r=\"6\" fill=\"none\" "

@@ -330,7 +330,7 @@ std::vector<Picture> ChipPictures() {
                      {FromHex(0xffd92e), FromHex(0x9a5a00), FromHex(0xfffbe0), {1.0, 0.5}, 0.45}));
   out.push_back(
       Chip(4, CutSquareOutline(), {24, 24},
-           {FromHex(0x158a42), FromHex(0x003a1c), FromHex(0xc8ffd8), {1.0, 0.78, 0.56}, 0.45}));
+           {FromHex(0x127a3a), FromHex(0x003a1c), FromHex(0xc8ffd8), {1.0, 0.78, 0.56}, 0.45}));
   out.push_back(Chip(5, CircleOutline(), {24, 24},
                      {FromHex(0x4c9af0), FromHex(0x071e6a), FromHex(0xe0f0ff), {1.0, 0.5}, 0.45}));
   out.push_back(Chip(6, TriangleOutline(), {24, 29},
