@@ -93,7 +93,11 @@ TEST(CheckPictures, ReportsEachDamageWithItsFile) {
   for (const Case& c : cases) {
     ScratchDir dir;
     const std::string game = dir.path() + "/game/";
-    fs::copy(BuildDir() + "/game", game, fs::copy_options::recursive);
+    // Pictures and data only: the sounds are not needed here.
+    fs::create_directories(game);
+    for (const char* part : {"gfx", "data"}) {
+      fs::copy(BuildDir() + "/game/" + part, game + part, fs::copy_options::recursive);
+    }
     c.damage(game);
     std::vector<std::string> problems;
     EXPECT_GE(CheckPictures(game, problems), 1) << c.what;
