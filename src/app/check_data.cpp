@@ -49,9 +49,7 @@ int RunDataChecks() {
   CheckAppData(report);
   CheckTextData(report);
   CheckGuiData(report);
-  std::vector<std::string> pictureProblems;
-  CheckPictures(AssetRoot, pictureProblems);
-  for (auto& line : pictureProblems) report.Problem(line, "");
+  CheckPictureData(report);
   for (auto& check : Checks()) check(report);
   // Checks that report whole lines already name the file in them.
   for (auto& p : report.problems) PrintLine(p.problem.empty() ? p.path : p.path + ": " + p.problem);

@@ -4,9 +4,13 @@
 #include "app/check_pictures.h"
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 
+#include "app/check_data.h"
+#include "app/globals.h"
 #include "media/media.h"
+#include "textdata/rcm_file.h"
 
 namespace {
 
@@ -18,8 +22,6 @@ struct Expect {
 
 // Pictures with fixed names; a size of 0 is not fixed by the code.
 const Expect kFixed[] = {
-    {"gfx/point.png", 0, 0},
-    {"gfx/gui/mouse.png", 0, 0},
     {"gfx/tiles/tile0.png", 48, 48},
     {"gfx/tiles/tile1.png", 48, 48},
     {"gfx/tiles/frame.png", 0, 0},
@@ -53,7 +55,6 @@ const Expect kFixed[] = {
     {"gfx/captions/en/combo3.png", 0, 0},
     {"gfx/captions/en/combo4.png", 0, 0},
     {"gfx/captions/en/combo5.png", 0, 0},
-    {"gfx/icon.png", 0, 0},
 };
 
 const char* const kParticles[] = {"part0",
@@ -137,6 +138,11 @@ class Checker {
     return size;
   }
 
+  Size LoadIfPresent(const std::string& rel) {
+    if (PathKind(root_ + rel) != 1) return {};
+    return Load(rel);
+  }
+
   Size Expecting(const std::string& rel, int w, int h) {
     const Size s = Load(rel);
     if (s.ok && ((w && s.w != w) || (h && s.h != h))) {
@@ -155,36 +161,17 @@ class Checker {
   std::vector<std::string>& problems_;
 };
 
-std::string Unquote(const std::string& v) {
-  const size_t a = v.find('"');
-  const size_t b = v.rfind('"');
-  if (a == std::string::npos || b == a) return "";
-  return v.substr(a + 1, b - a - 1);
-}
-
 }  // namespace
 
-std::vector<std::string> ChipPicturePaths(const std::string& chipsText) {
-  // Only the "gfx" entries matter here; the game's own reader loads the rest of the file.
+std::vector<std::string> ChipPicturePaths(const std::string& chipsFile) {
   std::vector<std::string> paths;
-  size_t start = 0;
-  while (start < chipsText.size()) {
-    size_t end = chipsText.find('\n', start);
-    if (end == std::string::npos) end = chipsText.size();
-    const std::string line = chipsText.substr(start, end - start);
-    start = end + 1;
-    const size_t eq = line.find('=');
-    if (eq == std::string::npos) continue;
-    std::string name = line.substr(0, eq);
-    const size_t first = name.find_first_not_of(" \t\r");
-    const size_t last = name.find_last_not_of(" \t\r");
-    if (first == std::string::npos) continue;
-    name = name.substr(first, last - first + 1);
-    if (name.size() == 3 && (name[0] | 0x20) == 'g' && (name[1] | 0x20) == 'f' &&
-        (name[2] | 0x20) == 'x') {
-      const std::string value = Unquote(line.substr(eq + 1));
-      if (!value.empty()) paths.push_back(value);
-    }
+  std::shared_ptr<TRCMFile> file = LoadRCM(chipsFile);
+  const int count = static_cast<int>(file->getFloat("chips::i", 0));
+  // A damaged count must not make this loop run far past what the file holds.
+  for (int i = 1; i <= count && i <= 1000; ++i) {
+    const std::string key = "chips::chip" + std::to_string(i) + "::gfx";
+    if (!file->findEntry(key)) break;
+    paths.push_back(file->getString(key, 0));
   }
   return paths;
 }
@@ -197,14 +184,21 @@ int CheckPictures(const std::string& gameDir, std::vector<std::string>& problems
 
   for (const Expect& e : kFixed) check.Expecting(e.path, e.w, e.h);
 
-  const Size point = check.Load("gfx/point.png");
+  // The hit point, the pointer and the icon are reported missing by the application's own
+  // check; here only their sizes matter.
+  const Size point = check.LoadIfPresent("gfx/point.png");
   if (point.ok && (point.w > 3 || point.h > 3)) {
     check.Problem("gfx/point.png: " + std::to_string(point.w) + "x" + std::to_string(point.h) +
                   ", the puzzle's hit point must be at most 3x3");
   }
-  const Size mouse = check.Load("gfx/gui/mouse.png");
+  const Size mouse = check.LoadIfPresent("gfx/gui/mouse.png");
   if (mouse.ok && (mouse.w < 3 || mouse.h < 3)) {
     check.Problem("gfx/gui/mouse.png: smaller than its hot spot (2, 2)");
+  }
+  const Size icon = check.LoadIfPresent("gfx/icon.png");
+  if (icon.ok && (icon.w < 16 || icon.h < 16 || icon.w != icon.h)) {
+    check.Problem("gfx/icon.png: " + std::to_string(icon.w) + "x" + std::to_string(icon.h) +
+                  ", a window icon should be square and at least 16x16");
   }
 
   for (int i = 1; i <= 10; ++i) {
@@ -246,11 +240,10 @@ int CheckPictures(const std::string& gameDir, std::vector<std::string>& problems
   }
 
   ReadStatus status = ReadStatus::Ok;
-  const std::string chips = ReadWholeText(root + "data/chips.txt", &status);
-  if (status != ReadStatus::Ok) {
+  if (PathKind(root + "data/chips.txt") != 1) {
     check.Problem("data/chips.txt: missing, so no chip picture can be checked");
   } else {
-    const std::vector<std::string> paths = ChipPicturePaths(chips);
+    const std::vector<std::string> paths = ChipPicturePaths(root + "data/chips.txt");
     if (paths.empty()) check.Problem("data/chips.txt: names no chip picture");
     for (const std::string& rel : paths) {
       const Size s = check.Load(rel);
@@ -285,4 +278,17 @@ int CheckPictures(const std::string& gameDir, std::vector<std::string>& problems
     }
   }
   return static_cast<int>(problems.size() - before);
+}
+
+void CheckPictureData(TDataCheckReport& report) {
+  std::vector<std::string> problems;
+  CheckPictures(AssetRoot, problems);
+  for (const std::string& line : problems) {
+    const size_t colon = line.find(": ");
+    if (colon == std::string::npos) {
+      report.Problem(AssetRoot, line);
+    } else {
+      report.Problem(AssetRoot + line.substr(0, colon), line.substr(colon + 2));
+    }
+  }
 }

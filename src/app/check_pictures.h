@@ -9,5 +9,10 @@
 // problems as one line naming the file; returns the number of problems found.
 int CheckPictures(const std::string& gameDir, std::vector<std::string>& problems);
 
-// The picture paths (below game/) that "data/chips.txt" names, in file order.
-std::vector<std::string> ChipPicturePaths(const std::string& chipsText);
+// The picture paths (below game/) that the chip file at path names ("chips::chipN::gfx" for N
+// from 1 to "chips::i", as far as the file holds such entries), in file order.
+std::vector<std::string> ChipPicturePaths(const std::string& chipsFile);
+
+class TDataCheckReport;
+// CheckPictures on AssetRoot, each problem reported under its file's path (for --check-data).
+void CheckPictureData(TDataCheckReport& report);

@@ -56,9 +56,10 @@ std::string HillPath(Rng& rng, double baseY, double amp, int bumps, double botto
 
 std::string Gradient(const std::string& id, const Rgb& a, const Rgb& b, double x2 = 0,
                      double y2 = 1) {
-  return F("<linearGradient id=\"%s\" x1=\"0\" y1=\"0\" x2=\"%s\" y2=\"%s\"><stop offset=\"0\" "
-           "stop-color=\"%s\"/><stop offset=\"1\" stop-color=\"%s\"/></linearGradient>",
-           id.c_str(), N(x2).c_str(), N(y2).c_str(), Hex(a).c_str(), Hex(b).c_str());
+  return F(
+      "<linearGradient id=\"%s\" x1=\"0\" y1=\"0\" x2=\"%s\" y2=\"%s\"><stop offset=\"0\" "
+      "stop-color=\"%s\"/><stop offset=\"1\" stop-color=\"%s\"/></linearGradient>",
+      id.c_str(), N(x2).c_str(), N(y2).c_str(), Hex(a).c_str(), Hex(b).c_str());
 }
 
 std::string Fill(const std::string& d, const std::string& fill, double opacity = 1,
@@ -78,20 +79,22 @@ struct Painter {
 };
 
 void Sky(Painter& p, const Rgb& top, const Rgb& horizon, double horizonY) {
-  p.defs += F("<linearGradient id=\"sky\" gradientUnits=\"userSpaceOnUse\" x1=\"0\" y1=\"0\" "
-              "x2=\"0\" y2=\"%s\"><stop offset=\"0\" stop-color=\"%s\"/><stop offset=\"1\" "
-              "stop-color=\"%s\"/></linearGradient>",
-              N(horizonY).c_str(), Hex(top).c_str(), Hex(horizon).c_str());
+  p.defs +=
+      F("<linearGradient id=\"sky\" gradientUnits=\"userSpaceOnUse\" x1=\"0\" y1=\"0\" "
+        "x2=\"0\" y2=\"%s\"><stop offset=\"0\" stop-color=\"%s\"/><stop offset=\"1\" "
+        "stop-color=\"%s\"/></linearGradient>",
+        N(horizonY).c_str(), Hex(top).c_str(), Hex(horizon).c_str());
   p.body += "<rect x=\"0\" y=\"0\" width=\"1024\" height=\"768\" fill=\"url(#sky)\"/>\n";
 }
 
 void Glow(Painter& p, double x, double y, double r, const Rgb& c, double strength) {
   const std::string id = F("glow%d", p.gradients++);
-  p.defs += F("<radialGradient id=\"%s\"><stop offset=\"0\" stop-color=\"%s\" "
-              "stop-opacity=\"%s\"/><stop offset=\"0.25\" stop-color=\"%s\" stop-opacity=\"%s\"/>"
-              "<stop offset=\"1\" stop-color=\"%s\" stop-opacity=\"0\"/></radialGradient>",
-              id.c_str(), Hex(Lighten(c, 0.6)).c_str(), N(strength).c_str(), Hex(c).c_str(),
-              N(strength * 0.5).c_str(), Hex(c).c_str());
+  p.defs +=
+      F("<radialGradient id=\"%s\"><stop offset=\"0\" stop-color=\"%s\" "
+        "stop-opacity=\"%s\"/><stop offset=\"0.25\" stop-color=\"%s\" stop-opacity=\"%s\"/>"
+        "<stop offset=\"1\" stop-color=\"%s\" stop-opacity=\"0\"/></radialGradient>",
+        id.c_str(), Hex(Lighten(c, 0.6)).c_str(), N(strength).c_str(), Hex(c).c_str(),
+        N(strength * 0.5).c_str(), Hex(c).c_str());
   p.body += F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"url(#%s)\"/>\n", N(x).c_str(),
               N(y).c_str(), N(r).c_str(), id.c_str());
 }
@@ -100,10 +103,11 @@ void Clouds(Painter& p, Rng& rng, int n, double y0, double y1, const Rgb& c, dou
   for (int i = 0; i < n; ++i) {
     const double x = rng.Uniform(-50, 1070), y = rng.Uniform(y0, y1);
     const double rx = rng.Uniform(80, 200), ry = rng.Uniform(12, 30);
-    p.body += F("<ellipse cx=\"%s\" cy=\"%s\" rx=\"%s\" ry=\"%s\" fill=\"%s\" opacity=\"%s\" "
-                "filter=\"url(#soft)\"/>\n",
-                N(x).c_str(), N(y).c_str(), N(rx).c_str(), N(ry).c_str(), Hex(c).c_str(),
-                N(opacity).c_str());
+    p.body +=
+        F("<ellipse cx=\"%s\" cy=\"%s\" rx=\"%s\" ry=\"%s\" fill=\"%s\" opacity=\"%s\" "
+          "filter=\"url(#soft)\"/>\n",
+          N(x).c_str(), N(y).c_str(), N(rx).c_str(), N(ry).c_str(), Hex(c).c_str(),
+          N(opacity).c_str());
   }
 }
 
@@ -138,8 +142,8 @@ void RoundTrees(Painter& p, Rng& rng, int n, double y0, double y1, double size, 
       for (int f = 0; f < 4; ++f) {
         p.body += F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"%s\"/>\n",
                     N(x + rng.Uniform(-k * 0.4, k * 0.4)).c_str(),
-                    N(y - k * 0.15 + rng.Uniform(-k * 0.3, k * 0.25)).c_str(),
-                    N(k * 0.06).c_str(), Hex(fruit).c_str());
+                    N(y - k * 0.15 + rng.Uniform(-k * 0.3, k * 0.25)).c_str(), N(k * 0.06).c_str(),
+                    Hex(fruit).c_str());
       }
     }
   }
@@ -155,8 +159,8 @@ void Conifers(Painter& p, Rng& rng, int n, double baseY, double height, const Rg
     for (int tier = 0; tier < 3; ++tier) {
       const double top = y - h + tier * h * 0.25, bottom = y - h * 0.35 + tier * h * 0.22;
       const double half = w * (0.55 + 0.25 * tier);
-      d += "M" + N(x) + " " + N(top) + " L" + N(x + half) + " " + N(bottom) + " L" +
-           N(x - half) + " " + N(bottom) + " Z ";
+      d += "M" + N(x) + " " + N(top) + " L" + N(x + half) + " " + N(bottom) + " L" + N(x - half) +
+           " " + N(bottom) + " Z ";
     }
     d += "M" + N(x - w * 0.08) + " " + N(y - h * 0.2) + " L" + N(x + w * 0.08) + " " +
          N(y - h * 0.2) + " L" + N(x + w * 0.08) + " " + N(y + 4) + " L" + N(x - w * 0.08) + " " +
@@ -167,22 +171,24 @@ void Conifers(Painter& p, Rng& rng, int n, double baseY, double height, const Rg
 
 void Water(Painter& p, Rng& rng, double y0, double y1, const Rgb& top, const Rgb& bottom,
            const Rgb& glint) {
-  p.body += F("<rect x=\"0\" y=\"%s\" width=\"1024\" height=\"%s\" fill=\"%s\"/>\n",
-              N(y0).c_str(), N(y1 - y0).c_str(), p.Grad(top, bottom).c_str());
+  p.body += F("<rect x=\"0\" y=\"%s\" width=\"1024\" height=\"%s\" fill=\"%s\"/>\n", N(y0).c_str(),
+              N(y1 - y0).c_str(), p.Grad(top, bottom).c_str());
   for (int i = 0; i < 40; ++i) {
     const double y = rng.Uniform(y0 + 4, y1 - 4), x = rng.Uniform(0, 1024);
     const double w = rng.Uniform(20, 90) * (0.5 + (y - y0) / (y1 - y0));
-    p.body += F("<rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"1.6\" rx=\"0.8\" fill=\"%s\" "
-                "opacity=\"%s\"/>\n",
-                N(x).c_str(), N(y).c_str(), N(w).c_str(), Hex(glint).c_str(),
-                N(rng.Uniform(0.15, 0.4)).c_str());
+    p.body +=
+        F("<rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"1.6\" rx=\"0.8\" fill=\"%s\" "
+          "opacity=\"%s\"/>\n",
+          N(x).c_str(), N(y).c_str(), N(w).c_str(), Hex(glint).c_str(),
+          N(rng.Uniform(0.15, 0.4)).c_str());
   }
 }
 
 void Mist(Painter& p, double y, double h, const Rgb& c, double opacity) {
-  p.body += F("<rect x=\"-60\" y=\"%s\" width=\"1144\" height=\"%s\" fill=\"%s\" opacity=\"%s\" "
-              "filter=\"url(#mist)\"/>\n",
-              N(y).c_str(), N(h).c_str(), Hex(c).c_str(), N(opacity).c_str());
+  p.body +=
+      F("<rect x=\"-60\" y=\"%s\" width=\"1144\" height=\"%s\" fill=\"%s\" opacity=\"%s\" "
+        "filter=\"url(#mist)\"/>\n",
+        N(y).c_str(), N(h).c_str(), Hex(c).c_str(), N(opacity).c_str());
 }
 
 void Stars(Painter& p, Rng& rng, int n, double maxY) {
@@ -202,13 +208,14 @@ void Ribbon(Painter& p, Rng& rng, double y, double amp, const Rgb& c, double wid
     d += " C" + N(x0 + 92) + " " + N(y - amp + rng.Uniform(-20, 20)) + " " + N(x0 + 184) + " " +
          N(y + amp + rng.Uniform(-20, 20)) + " " + N(x0 + 276) + " " + N(y + rng.Uniform(-15, 15));
   }
-  p.body += F("<path d=\"%s\" fill=\"none\" stroke=\"%s\" stroke-width=\"%s\" opacity=\"%s\" "
-              "stroke-linecap=\"round\" filter=\"url(#soft)\"/>\n",
-              d.c_str(), Hex(c).c_str(), N(width).c_str(), N(opacity).c_str());
-  p.body += F("<path d=\"%s\" fill=\"none\" stroke=\"%s\" stroke-width=\"%s\" opacity=\"%s\" "
-              "stroke-linecap=\"round\"/>\n",
-              d.c_str(), Hex(Lighten(c, 0.5)).c_str(), N(width * 0.18).c_str(),
-              N(opacity).c_str());
+  p.body +=
+      F("<path d=\"%s\" fill=\"none\" stroke=\"%s\" stroke-width=\"%s\" opacity=\"%s\" "
+        "stroke-linecap=\"round\" filter=\"url(#soft)\"/>\n",
+        d.c_str(), Hex(c).c_str(), N(width).c_str(), N(opacity).c_str());
+  p.body +=
+      F("<path d=\"%s\" fill=\"none\" stroke=\"%s\" stroke-width=\"%s\" opacity=\"%s\" "
+        "stroke-linecap=\"round\"/>\n",
+        d.c_str(), Hex(Lighten(c, 0.5)).c_str(), N(width * 0.18).c_str(), N(opacity).c_str());
 }
 
 void Grass(Painter& p, Rng& rng, int n, double y0, double y1, const Rgb& c, double len) {
@@ -226,15 +233,15 @@ std::string Finish(Painter& p, int seed, double dim) {
   std::string s = SvgOpen(kW, kH) + "<defs>" + BlurFilter("soft", 6) + BlurFilter("mist", 18) +
                   BlurFilter("haze", 2.2);
   // Painterly grain: fractal noise turned into patches of shade.
-  s += F("<filter id=\"grain\" x=\"0\" y=\"0\" width=\"100%%\" height=\"100%%\">"
-         "<feTurbulence type=\"fractalNoise\" baseFrequency=\"0.008 0.014\" numOctaves=\"3\" "
-         "seed=\"%d\"/><feColorMatrix type=\"matrix\" values=\"0 0 0 0 0.05  0 0 0 0 0.04  "
-         "0 0 0 0 0.08  0.55 0 0 0 -0.18\"/></filter>",
-         seed);
+  s +=
+      F("<filter id=\"grain\" x=\"0\" y=\"0\" width=\"100%%\" height=\"100%%\">"
+        "<feTurbulence type=\"fractalNoise\" baseFrequency=\"0.008 0.014\" numOctaves=\"3\" "
+        "seed=\"%d\"/><feColorMatrix type=\"matrix\" values=\"0 0 0 0 0.05  0 0 0 0 0.04  "
+        "0 0 0 0 0.08  0.55 0 0 0 -0.18\"/></filter>",
+        seed);
   s += "<radialGradient id=\"calm\" cx=\"0.5\" cy=\"0.477\" r=\"0.5\"><stop offset=\"0\" "
        "stop-color=\"#05060f\" stop-opacity=\"" +
-       N(dim) +
-       "\"/><stop offset=\"0.6\" stop-color=\"#05060f\" stop-opacity=\"" + N(dim * 0.7) +
+       N(dim) + "\"/><stop offset=\"0.6\" stop-color=\"#05060f\" stop-opacity=\"" + N(dim * 0.7) +
        "\"/><stop offset=\"1\" stop-color=\"#05060f\" stop-opacity=\"0\"/></radialGradient>"
        "<radialGradient id=\"vignette\" cx=\"0.5\" cy=\"0.5\" r=\"0.75\"><stop offset=\"0.55\" "
        "stop-color=\"#05060f\" stop-opacity=\"0\"/><stop offset=\"1\" stop-color=\"#05060f\" "
@@ -273,15 +280,17 @@ Picture RiverMeadows() {
   Mountains(p, rng, 290, 40, FromHex(0x6a88b8), FromHex(0x8aa8c0), 0, {});
   p.body += Fill(HillPath(rng, 330, 18, 6, kH), p.Grad(FromHex(0x7aa860), FromHex(0x3e6a3a)));
   // The river winds from the horizon to the front, widening.
-  std::string river = "M470 335 C430 380 560 420 520 470 C470 540 300 560 360 640 C400 700 "
-                      "300 740 240 780 L620 780 C640 720 560 690 600 630 C650 560 760 520 640 "
-                      "460 C560 420 520 380 500 335 Z";
+  std::string river =
+      "M470 335 C430 380 560 420 520 470 C470 540 300 560 360 640 C400 700 "
+      "300 740 240 780 L620 780 C640 720 560 690 600 630 C650 560 760 520 640 "
+      "460 C560 420 520 380 500 335 Z";
   p.body += Fill(river, p.Grad(FromHex(0xb8e0e0), FromHex(0x2a8a9a)), 0.95);
   RoundTrees(p, rng, 12, 350, 420, 40, FromHex(0x6a9a48), {}, false);
   Grass(p, rng, 500, 560, 768, FromHex(0x2e5a28), 14);
   for (int i = 0; i < 120; ++i) {
-    const Rgb flower = i % 3 == 0 ? FromHex(0xffe070) : i % 3 == 1 ? FromHex(0xf0a0c0)
-                                                                   : FromHex(0xffffff);
+    const Rgb flower = i % 3 == 0   ? FromHex(0xffe070)
+                       : i % 3 == 1 ? FromHex(0xf0a0c0)
+                                    : FromHex(0xffffff);
     p.body += F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"%s\" opacity=\"0.8\"/>\n",
                 N(rng.Uniform(0, 1024)).c_str(), N(rng.Uniform(440, 768)).c_str(),
                 N(rng.Uniform(1, 2.4)).c_str(), Hex(flower).c_str());
@@ -317,9 +326,10 @@ Picture Forest() {
   // Shafts of light through the trees.
   for (int i = 0; i < 5; ++i) {
     const double x = 420 + i * 90 + rng.Uniform(-30, 30);
-    p.body += F("<path d=\"M%s 0 L%s 0 L%s 768 L%s 768 Z\" fill=\"#fff6c8\" opacity=\"0.1\" "
-                "filter=\"url(#soft)\"/>\n",
-                N(x).c_str(), N(x + 40).c_str(), N(x - 160).c_str(), N(x - 260).c_str());
+    p.body +=
+        F("<path d=\"M%s 0 L%s 0 L%s 768 L%s 768 Z\" fill=\"#fff6c8\" opacity=\"0.1\" "
+          "filter=\"url(#soft)\"/>\n",
+          N(x).c_str(), N(x + 40).c_str(), N(x - 160).c_str(), N(x - 260).c_str());
   }
   Conifers(p, rng, 14, 700, 520, FromHex(0x14281a), 30);
   p.body += Fill(HillPath(rng, 700, 14, 6, kH), p.Grad(FromHex(0x2a3a20), FromHex(0x101a10)));
@@ -339,12 +349,12 @@ Picture Marsh() {
   for (int i = 0; i < 14; ++i) {
     const double y = rng.Uniform(380, 740), x = rng.Uniform(-40, 1060);
     const double rx = rng.Uniform(40, 140) * (0.5 + (y - 360) / 400), ry = rx * 0.16;
-    p.body += F("<ellipse cx=\"%s\" cy=\"%s\" rx=\"%s\" ry=\"%s\" fill=\"%s\" opacity=\"0.85\"/>"
-                "<ellipse cx=\"%s\" cy=\"%s\" rx=\"%s\" ry=\"1.4\" fill=\"#e0e8d8\" "
-                "opacity=\"0.35\"/>\n",
-                N(x).c_str(), N(y).c_str(), N(rx).c_str(), N(ry).c_str(),
-                Hex(FromHex(0x6a8a88)).c_str(), N(x - rx * 0.2).c_str(), N(y - ry * 0.3).c_str(),
-                N(rx * 0.5).c_str());
+    p.body +=
+        F("<ellipse cx=\"%s\" cy=\"%s\" rx=\"%s\" ry=\"%s\" fill=\"%s\" opacity=\"0.85\"/>"
+          "<ellipse cx=\"%s\" cy=\"%s\" rx=\"%s\" ry=\"1.4\" fill=\"#e0e8d8\" "
+          "opacity=\"0.35\"/>\n",
+          N(x).c_str(), N(y).c_str(), N(rx).c_str(), N(ry).c_str(), Hex(FromHex(0x6a8a88)).c_str(),
+          N(x - rx * 0.2).c_str(), N(y - ry * 0.3).c_str(), N(rx * 0.5).c_str());
   }
   Grass(p, rng, 700, 380, 768, FromHex(0x3a4a26), 26);
   Grass(p, rng, 160, 660, 768, FromHex(0x1e2612), 60);
@@ -364,17 +374,19 @@ Picture HighPastures() {
   // Dry-stone walls across the slopes and a few sheep.
   for (int i = 0; i < 3; ++i) {
     const double y = 420 + i * 90;
-    p.body += F("<path d=\"M-20 %s C300 %s 600 %s 1044 %s\" fill=\"none\" stroke=\"#8a8a80\" "
-                "stroke-width=\"%s\" stroke-dasharray=\"6 3\" opacity=\"0.7\"/>\n",
-                N(y).c_str(), N(y - 40).c_str(), N(y + 40).c_str(), N(y - 10).c_str(),
-                N(3 + i * 2).c_str());
+    p.body +=
+        F("<path d=\"M-20 %s C300 %s 600 %s 1044 %s\" fill=\"none\" stroke=\"#8a8a80\" "
+          "stroke-width=\"%s\" stroke-dasharray=\"6 3\" opacity=\"0.7\"/>\n",
+          N(y).c_str(), N(y - 40).c_str(), N(y + 40).c_str(), N(y - 10).c_str(),
+          N(3 + i * 2).c_str());
   }
   for (int i = 0; i < 14; ++i) {
     const double x = rng.Uniform(20, 1000), y = rng.Uniform(400, 700), k = 0.6 + (y - 400) / 300;
-    p.body += F("<ellipse cx=\"%s\" cy=\"%s\" rx=\"%s\" ry=\"%s\" fill=\"#f0f0e8\"/>"
-                "<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"#3a3a3a\"/>\n",
-                N(x).c_str(), N(y).c_str(), N(7 * k).c_str(), N(4.5 * k).c_str(),
-                N(x + 7 * k).c_str(), N(y - 2 * k).c_str(), N(2.4 * k).c_str());
+    p.body +=
+        F("<ellipse cx=\"%s\" cy=\"%s\" rx=\"%s\" ry=\"%s\" fill=\"#f0f0e8\"/>"
+          "<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"#3a3a3a\"/>\n",
+          N(x).c_str(), N(y).c_str(), N(7 * k).c_str(), N(4.5 * k).c_str(), N(x + 7 * k).c_str(),
+          N(y - 2 * k).c_str(), N(2.4 * k).c_str());
   }
   p.body += Fill(HillPath(rng, 660, 30, 4, kH), p.Grad(FromHex(0x3e6a2e), FromHex(0x1a3014)));
   Grass(p, rng, 300, 660, 768, FromHex(0x2a4a1e), 16);
@@ -392,12 +404,14 @@ Picture MountainPass() {
   Mountains(p, rng, 330, 80, FromHex(0x3e3a5e), FromHex(0x4a4060), 280, FromHex(0xd8c8e0));
   p.body += Fill(HillPath(rng, 520, 40, 4, kH), p.Grad(FromHex(0x4a4058), FromHex(0x201a2a)));
   // The old stone road climbing to the pass.
-  p.body += "<path d=\"M520 430 C560 470 420 500 470 550 C530 610 700 620 600 700 C560 740 "
-            "520 760 500 780\" fill=\"none\" stroke=\"#c8a888\" stroke-width=\"22\" "
-            "opacity=\"0.55\" stroke-linecap=\"round\"/>\n";
-  p.body += "<path d=\"M520 430 C560 470 420 500 470 550 C530 610 700 620 600 700 C560 740 "
-            "520 760 500 780\" fill=\"none\" stroke=\"#7a6458\" stroke-width=\"22\" "
-            "stroke-dasharray=\"3 9\" opacity=\"0.5\"/>\n";
+  p.body +=
+      "<path d=\"M520 430 C560 470 420 500 470 550 C530 610 700 620 600 700 C560 740 "
+      "520 760 500 780\" fill=\"none\" stroke=\"#c8a888\" stroke-width=\"22\" "
+      "opacity=\"0.55\" stroke-linecap=\"round\"/>\n";
+  p.body +=
+      "<path d=\"M520 430 C560 470 420 500 470 550 C530 610 700 620 600 700 C560 740 "
+      "520 760 500 780\" fill=\"none\" stroke=\"#7a6458\" stroke-width=\"22\" "
+      "stroke-dasharray=\"3 9\" opacity=\"0.5\"/>\n";
   for (int i = 0; i < 18; ++i) {
     const double x = rng.Uniform(0, 1024), y = rng.Uniform(560, 760), r = rng.Uniform(8, 26);
     p.body += F("<path d=\"M%s %s Q%s %s %s %s Q%s %s %s %s Z\" fill=\"#2e2838\"/>\n",
@@ -470,7 +484,7 @@ Picture LoomAtDawn() {
 }  // namespace
 
 std::vector<Picture> BackgroundPictures() {
-  return {Orchards(),    RiverMeadows(), LakeCountry(), Forest(),    Marsh(),
+  return {Orchards(),     RiverMeadows(), LakeCountry(), Forest(),    Marsh(),
           HighPastures(), MountainPass(), IceLakes(),    StarPeaks(), LoomAtDawn()};
 }
 

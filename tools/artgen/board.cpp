@@ -13,15 +13,16 @@ constexpr double kPi = 3.14159265358979323846;
 std::string Slab(const std::string& id, const Rgb& top, const Rgb& bottom, double alpha,
                  uint64_t seed) {
   std::string s = "<defs>";
-  s += F("<linearGradient id=\"%s-fill\" x1=\"0\" y1=\"0\" x2=\"0.35\" y2=\"1\">"
-         "<stop offset=\"0\" stop-color=\"%s\" stop-opacity=\"%s\"/>"
-         "<stop offset=\"1\" stop-color=\"%s\" stop-opacity=\"%s\"/></linearGradient>",
-         id.c_str(), Hex(top).c_str(), N(alpha).c_str(), Hex(bottom).c_str(),
-         N(alpha + 0.08).c_str());
-  s += F("<radialGradient id=\"%s-hollow\"><stop offset=\"0\" stop-color=\"#000000\" "
-         "stop-opacity=\"0.18\"/><stop offset=\"1\" stop-color=\"#000000\" "
-         "stop-opacity=\"0\"/></radialGradient>",
-         id.c_str());
+  s += F(
+      "<linearGradient id=\"%s-fill\" x1=\"0\" y1=\"0\" x2=\"0.35\" y2=\"1\">"
+      "<stop offset=\"0\" stop-color=\"%s\" stop-opacity=\"%s\"/>"
+      "<stop offset=\"1\" stop-color=\"%s\" stop-opacity=\"%s\"/></linearGradient>",
+      id.c_str(), Hex(top).c_str(), N(alpha).c_str(), Hex(bottom).c_str(), N(alpha + 0.08).c_str());
+  s +=
+      F("<radialGradient id=\"%s-hollow\"><stop offset=\"0\" stop-color=\"#000000\" "
+        "stop-opacity=\"0.18\"/><stop offset=\"1\" stop-color=\"#000000\" "
+        "stop-opacity=\"0\"/></radialGradient>",
+        id.c_str());
   s += "</defs>\n";
   s += F("<rect x=\"1\" y=\"1\" width=\"46\" height=\"46\" rx=\"6\" fill=\"url(#%s-fill)\"/>\n",
          id.c_str());
@@ -45,8 +46,7 @@ std::string Slab(const std::string& id, const Rgb& top, const Rgb& bottom, doubl
 
 Picture Tile0() {
   Picture p{"gfx/tiles/tile0.png", 48, 48, ""};
-  p.svg = SvgOpen(48, 48) + Slab("t0", FromHex(0x5a6498), FromHex(0x2c3160), 0.62, 11) +
-          SvgClose();
+  p.svg = SvgOpen(48, 48) + Slab("t0", FromHex(0x5a6498), FromHex(0x2c3160), 0.62, 11) + SvgClose();
   return p;
 }
 
@@ -63,10 +63,11 @@ Picture Tile1() {
   s += "<path d=\"" + rune + "\" fill=\"none\" stroke=\"#ffe9a6\" stroke-width=\"1.3\"/>\n";
   for (int i = 0; i < 4; ++i) {
     const double cx = i % 2 == 0 ? 9 : 39, cy = i < 2 ? 9 : 39;
-    s += F("<path d=\"M%s %s L%s %s L%s %s L%s %s Z\" fill=\"#ffe28a\" stroke=\"#b8861e\" "
-           "stroke-width=\"0.6\"/>\n",
-           N(cx).c_str(), N(cy - 4).c_str(), N(cx + 4).c_str(), N(cy).c_str(), N(cx).c_str(),
-           N(cy + 4).c_str(), N(cx - 4).c_str(), N(cy).c_str());
+    s +=
+        F("<path d=\"M%s %s L%s %s L%s %s L%s %s Z\" fill=\"#ffe28a\" stroke=\"#b8861e\" "
+          "stroke-width=\"0.6\"/>\n",
+          N(cx).c_str(), N(cy - 4).c_str(), N(cx + 4).c_str(), N(cy).c_str(), N(cx).c_str(),
+          N(cy + 4).c_str(), N(cx - 4).c_str(), N(cy).c_str());
   }
   std::string ticks;
   for (int i = 0; i < 8; ++i) {
@@ -95,28 +96,31 @@ Picture PreviewFrame() {
 // One iron link centred on (cx, cy), its long axis at angle degrees; faceOn shows the ring,
 // otherwise the link is seen edge-on as a bar.
 std::string Link(double cx, double cy, double angle, bool faceOn, const std::string& grad) {
-  std::string s = F("<g transform=\"translate(%s %s) rotate(%s)\">", N(cx).c_str(),
-                    N(cy).c_str(), N(angle).c_str());
+  std::string s = F("<g transform=\"translate(%s %s) rotate(%s)\">", N(cx).c_str(), N(cy).c_str(),
+                    N(angle).c_str());
   if (faceOn) {
-    s += F("<rect x=\"-8.5\" y=\"-5.5\" width=\"17\" height=\"11\" rx=\"5.5\" fill=\"none\" "
-           "stroke=\"#1c1d24\" stroke-width=\"4.6\"/>"
-           "<rect x=\"-8.5\" y=\"-5.5\" width=\"17\" height=\"11\" rx=\"5.5\" fill=\"none\" "
-           "stroke=\"url(#%s)\" stroke-width=\"3\"/>",
-           grad.c_str());
+    s +=
+        F("<rect x=\"-8.5\" y=\"-5.5\" width=\"17\" height=\"11\" rx=\"5.5\" fill=\"none\" "
+          "stroke=\"#1c1d24\" stroke-width=\"4.6\"/>"
+          "<rect x=\"-8.5\" y=\"-5.5\" width=\"17\" height=\"11\" rx=\"5.5\" fill=\"none\" "
+          "stroke=\"url(#%s)\" stroke-width=\"3\"/>",
+          grad.c_str());
   } else {
-    s += F("<rect x=\"-9.5\" y=\"-2.6\" width=\"19\" height=\"5.2\" rx=\"2.6\" "
-           "fill=\"url(#%s)\" stroke=\"#1c1d24\" stroke-width=\"0.9\"/>",
-           grad.c_str());
+    s +=
+        F("<rect x=\"-9.5\" y=\"-2.6\" width=\"19\" height=\"5.2\" rx=\"2.6\" "
+          "fill=\"url(#%s)\" stroke=\"#1c1d24\" stroke-width=\"0.9\"/>",
+          grad.c_str());
   }
   return s + "</g>\n";
 }
 
 std::string ChainAlong(double angle, const std::string& id) {
   std::string s = "<defs>";
-  s += F("<linearGradient id=\"%s-iron\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
-         "<stop offset=\"0\" stop-color=\"#e4e8f0\"/><stop offset=\"0.45\" "
-         "stop-color=\"#9298a8\"/><stop offset=\"1\" stop-color=\"#4a4e5c\"/></linearGradient>",
-         id.c_str());
+  s +=
+      F("<linearGradient id=\"%s-iron\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
+        "<stop offset=\"0\" stop-color=\"#e4e8f0\"/><stop offset=\"0.45\" "
+        "stop-color=\"#9298a8\"/><stop offset=\"1\" stop-color=\"#4a4e5c\"/></linearGradient>",
+        id.c_str());
   s += BlurFilter(id + "-shadow", 1.2) + "</defs>\n";
   const double rad = angle * kPi / 180;
   const double dx = std::cos(rad), dy = std::sin(rad);
@@ -167,12 +171,14 @@ Picture Chest() {
        "opacity=\"0.7\"/>\n";
   // Iron bands over lid and box, and a rim between them.
   for (double x : {9.0, 35.0}) {
-    s += F("<path d=\"M%s 8.6 L%s 43 L%s 43 L%s 7.8 Z\" fill=\"url(#iron)\" stroke=\"#23252c\" "
-           "stroke-width=\"0.8\"/>\n",
-           N(x).c_str(), N(x).c_str(), N(x + 4).c_str(), N(x + 4).c_str());
-    s += F("<circle cx=\"%s\" cy=\"27\" r=\"0.9\" fill=\"#2a2c33\"/><circle cx=\"%s\" cy=\"38\" "
-           "r=\"0.9\" fill=\"#2a2c33\"/>\n",
-           N(x + 2).c_str(), N(x + 2).c_str());
+    s +=
+        F("<path d=\"M%s 8.6 L%s 43 L%s 43 L%s 7.8 Z\" fill=\"url(#iron)\" stroke=\"#23252c\" "
+          "stroke-width=\"0.8\"/>\n",
+          N(x).c_str(), N(x).c_str(), N(x + 4).c_str(), N(x + 4).c_str());
+    s +=
+        F("<circle cx=\"%s\" cy=\"27\" r=\"0.9\" fill=\"#2a2c33\"/><circle cx=\"%s\" cy=\"38\" "
+          "r=\"0.9\" fill=\"#2a2c33\"/>\n",
+          N(x + 2).c_str(), N(x + 2).c_str());
   }
   s += "<rect x=\"4\" y=\"20.5\" width=\"40\" height=\"3.5\" rx=\"1.2\" fill=\"url(#iron)\" "
        "stroke=\"#23252c\" stroke-width=\"0.8\"/>\n";

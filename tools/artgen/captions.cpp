@@ -18,17 +18,20 @@ struct Line {
 std::string Letters(const TextShape& t, double x, double baseline, double size) {
   const std::string at = F("translate(%s %s)", N(x).c_str(), N(baseline).c_str());
   std::string s;
-  s += F("<path d=\"%s\" transform=\"%s\" fill=\"#ffb830\" stroke=\"#ffb830\" "
-         "stroke-width=\"%s\" stroke-linejoin=\"round\" opacity=\"0.75\" "
-         "filter=\"url(#glow)\"/>\n",
-         t.d.c_str(), at.c_str(), N(size * 0.14).c_str());
-  s += F("<path d=\"%s\" transform=\"%s\" fill=\"#2e1406\" stroke=\"#2e1406\" "
-         "stroke-width=\"%s\" stroke-linejoin=\"round\"/>\n",
-         t.d.c_str(), at.c_str(), N(std::max(3.0, size * 0.11)).c_str());
+  s +=
+      F("<path d=\"%s\" transform=\"%s\" fill=\"#ffb830\" stroke=\"#ffb830\" "
+        "stroke-width=\"%s\" stroke-linejoin=\"round\" opacity=\"0.75\" "
+        "filter=\"url(#glow)\"/>\n",
+        t.d.c_str(), at.c_str(), N(size * 0.14).c_str());
+  s +=
+      F("<path d=\"%s\" transform=\"%s\" fill=\"#2e1406\" stroke=\"#2e1406\" "
+        "stroke-width=\"%s\" stroke-linejoin=\"round\"/>\n",
+        t.d.c_str(), at.c_str(), N(std::max(3.0, size * 0.11)).c_str());
   s += F("<path d=\"%s\" transform=\"%s\" fill=\"url(#gold)\"/>\n", t.d.c_str(), at.c_str());
-  s += F("<path d=\"%s\" transform=\"translate(%s %s)\" fill=\"none\" stroke=\"#fffbe6\" "
-         "stroke-width=\"%s\" opacity=\"0.45\" clip-path=\"url(#upper)\"/>\n",
-         t.d.c_str(), N(x).c_str(), N(baseline).c_str(), N(std::max(0.8, size * 0.015)).c_str());
+  s +=
+      F("<path d=\"%s\" transform=\"translate(%s %s)\" fill=\"none\" stroke=\"#fffbe6\" "
+        "stroke-width=\"%s\" opacity=\"0.45\" clip-path=\"url(#upper)\"/>\n",
+        t.d.c_str(), N(x).c_str(), N(baseline).c_str(), N(std::max(0.8, size * 0.015)).c_str());
   return s;
 }
 
@@ -51,13 +54,14 @@ Picture Banner(const GlyphSource& font, const std::string& path, std::vector<Lin
   const int W = static_cast<int>(std::ceil(w + 2 * pad)) / 2 * 2 + 2;
   const int H = static_cast<int>(std::ceil(h + 2 * pad)) / 2 * 2 + 2;
   std::string s = SvgOpen(W, H) + "<defs>";
-  s += F("<linearGradient id=\"gold\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
-         "<stop offset=\"0\" stop-color=\"#fff6c4\"/><stop offset=\"0.45\" "
-         "stop-color=\"#f6c453\"/><stop offset=\"0.55\" stop-color=\"#eeaa32\"/>"
-         "<stop offset=\"1\" stop-color=\"#c0701a\"/></linearGradient>");
+  s +=
+      F("<linearGradient id=\"gold\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
+        "<stop offset=\"0\" stop-color=\"#fff6c4\"/><stop offset=\"0.45\" "
+        "stop-color=\"#f6c453\"/><stop offset=\"0.55\" stop-color=\"#eeaa32\"/>"
+        "<stop offset=\"1\" stop-color=\"#c0701a\"/></linearGradient>");
   s += BlurFilter("glow", std::max(3.0, lines[0].size * 0.07));
-  s += F("<clipPath id=\"upper\"><rect x=\"0\" y=\"0\" width=\"%d\" height=\"%d\"/></clipPath>",
-         W, H);
+  s += F("<clipPath id=\"upper\"><rect x=\"0\" y=\"0\" width=\"%d\" height=\"%d\"/></clipPath>", W,
+         H);
   s += "</defs>\n";
   double y = pad;
   for (size_t i = 0; i < lines.size(); ++i) {

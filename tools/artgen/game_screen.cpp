@@ -17,10 +17,11 @@ const char* kGoldGradient =
     "<stop offset=\"1\" stop-color=\"#a8701a\"/></linearGradient>";
 
 std::string Slot(double cx, double w) {
-  return F("<rect x=\"%s\" y=\"8\" width=\"%s\" height=\"34\" rx=\"17\" fill=\"#0c0e2a\" "
-           "fill-opacity=\"0.75\" stroke=\"#8a7bd0\" stroke-opacity=\"0.45\" "
-           "stroke-width=\"1.2\"/>\n",
-           N(cx - w / 2).c_str(), N(w).c_str());
+  return F(
+      "<rect x=\"%s\" y=\"8\" width=\"%s\" height=\"34\" rx=\"17\" fill=\"#0c0e2a\" "
+      "fill-opacity=\"0.75\" stroke=\"#8a7bd0\" stroke-opacity=\"0.45\" "
+      "stroke-width=\"1.2\"/>\n",
+      N(cx - w / 2).c_str(), N(w).c_str());
 }
 
 Picture Panel() {
@@ -51,9 +52,9 @@ Picture Panel() {
   s += "<rect x=\"84\" y=\"15\" width=\"20\" height=\"20\" rx=\"4\" fill=\"#9a6a3a\" "
        "stroke=\"#ffd966\" stroke-width=\"1.8\"/><path d=\"M94 19 L98 25 L94 31 L90 25 Z\" "
        "fill=\"#ffe28a\"/>\n";
-  s += "<path d=\"M219 14 L235 14 M219 36 L235 36 M221 14 Q221 24 227 25 Q221 26 221 36 "
-       "M233 14 Q233 24 227 25 Q233 26 233 36\" fill=\"none\" stroke=\"#ffd966\" "
-       "stroke-width=\"2\" stroke-linecap=\"round\"/><path d=\"M223 33 L231 33 L227 28 Z\" "
+  s += "<path d=\"M216 14 L232 14 M216 36 L232 36 M218 14 Q218 24 224 25 Q218 26 218 36 "
+       "M230 14 Q230 24 224 25 Q230 26 230 36\" fill=\"none\" stroke=\"#ffd966\" "
+       "stroke-width=\"2\" stroke-linecap=\"round\"/><path d=\"M220 33 L228 33 L224 28 Z\" "
        "fill=\"#f6c453\"/>\n";
   s += "<circle cx=\"776\" cy=\"25\" r=\"10\" fill=\"url(#gold)\" stroke=\"#7a4a0a\" "
        "stroke-width=\"1.2\"/><circle cx=\"776\" cy=\"25\" r=\"6\" fill=\"none\" "
@@ -75,35 +76,41 @@ Picture Panel() {
 std::string Medallion(double cx, double cy, double r, const Rgb& glass, const std::string& id,
                       double width) {
   std::string s = "<defs>";
-  s += F("<radialGradient id=\"%s-glass\" cx=\"0.4\" cy=\"0.35\" r=\"0.7\">"
-         "<stop offset=\"0\" stop-color=\"%s\"/><stop offset=\"0.7\" stop-color=\"%s\"/>"
-         "<stop offset=\"1\" stop-color=\"%s\"/></radialGradient>",
-         id.c_str(), Hex(Lighten(glass, 0.35)).c_str(), Hex(glass).c_str(),
-         Hex(Darken(glass, 0.55)).c_str());
+  s +=
+      F("<radialGradient id=\"%s-glass\" cx=\"0.4\" cy=\"0.35\" r=\"0.7\">"
+        "<stop offset=\"0\" stop-color=\"%s\"/><stop offset=\"0.7\" stop-color=\"%s\"/>"
+        "<stop offset=\"1\" stop-color=\"%s\"/></radialGradient>",
+        id.c_str(), Hex(Lighten(glass, 0.35)).c_str(), Hex(glass).c_str(),
+        Hex(Darken(glass, 0.55)).c_str());
   s += BlurFilter(id + "-shadow", 2.5) + "</defs>\n";
   // Gold leaves reaching to the picture's sides (the buttons differ in width).
   const double reach = width / 2 - 2;
   for (int side : {-1, 1}) {
     const double x0 = cx + side * (r - 6), x1 = cx + side * reach;
-    s += F("<path d=\"M%s %s Q%s %s %s %s Q%s %s %s %s Z\" fill=\"url(#gold)\" "
-           "stroke=\"#6a4308\" stroke-width=\"1\"/>\n",
-           N(x0).c_str(), N(cy - 2).c_str(), N((x0 + x1) / 2).c_str(), N(cy - 22).c_str(),
-           N(x1).c_str(), N(cy + 14).c_str(), N((x0 + x1) / 2).c_str(), N(cy + 4).c_str(),
-           N(x0).c_str(), N(cy + 16).c_str());
+    s +=
+        F("<path d=\"M%s %s Q%s %s %s %s Q%s %s %s %s Z\" fill=\"url(#gold)\" "
+          "stroke=\"#6a4308\" stroke-width=\"1\"/>\n",
+          N(x0).c_str(), N(cy - 2).c_str(), N((x0 + x1) / 2).c_str(), N(cy - 22).c_str(),
+          N(x1).c_str(), N(cy + 14).c_str(), N((x0 + x1) / 2).c_str(), N(cy + 4).c_str(),
+          N(x0).c_str(), N(cy + 16).c_str());
   }
-  s += F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"#000000\" opacity=\"0.5\" "
-         "filter=\"url(#%s-shadow)\"/>\n",
-         N(cx + 1).c_str(), N(cy + 3).c_str(), N(r).c_str(), id.c_str());
-  s += F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"url(#gold)\" stroke=\"#5a3806\" "
-         "stroke-width=\"1.5\"/>\n",
-         N(cx).c_str(), N(cy).c_str(), N(r).c_str());
-  s += F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"url(#%s-glass)\" stroke=\"#5a3806\" "
-         "stroke-width=\"1.5\"/>\n",
-         N(cx).c_str(), N(cy).c_str(), N(r - 7).c_str(), id.c_str());
-  s += F("<path d=\"M%s %s A%s %s 0 0 1 %s %s\" fill=\"none\" stroke=\"#ffffff\" "
-         "stroke-opacity=\"0.35\" stroke-width=\"3\" stroke-linecap=\"round\"/>\n",
-         N(cx - (r - 12)).c_str(), N(cy - 4).c_str(), N(r - 12).c_str(), N(r - 12).c_str(),
-         N(cx - 4).c_str(), N(cy - (r - 12)).c_str());
+  s +=
+      F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"#000000\" opacity=\"0.5\" "
+        "filter=\"url(#%s-shadow)\"/>\n",
+        N(cx + 1).c_str(), N(cy + 3).c_str(), N(r).c_str(), id.c_str());
+  s +=
+      F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"url(#gold)\" stroke=\"#5a3806\" "
+        "stroke-width=\"1.5\"/>\n",
+        N(cx).c_str(), N(cy).c_str(), N(r).c_str());
+  s +=
+      F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"url(#%s-glass)\" stroke=\"#5a3806\" "
+        "stroke-width=\"1.5\"/>\n",
+        N(cx).c_str(), N(cy).c_str(), N(r - 7).c_str(), id.c_str());
+  s +=
+      F("<path d=\"M%s %s A%s %s 0 0 1 %s %s\" fill=\"none\" stroke=\"#ffffff\" "
+        "stroke-opacity=\"0.35\" stroke-width=\"3\" stroke-linecap=\"round\"/>\n",
+        N(cx - (r - 12)).c_str(), N(cy - 4).c_str(), N(r - 12).c_str(), N(r - 12).c_str(),
+        N(cx - 4).c_str(), N(cy - (r - 12)).c_str());
   return s;
 }
 
@@ -118,37 +125,35 @@ std::vector<Pt> Shift(std::vector<Pt> pts, double dx, double dy, double k) {
 Picture Button(int n) {
   const int widths[4] = {126, 138, 168, 162};
   const int heights[4] = {145, 128, 150, 141};
-  const Rgb glass[4] = {FromHex(0x1f8f9a), FromHex(0x9a2f5a), FromHex(0x2a3f9a),
-                        FromHex(0x6a2a8a)};
+  const Rgb glass[4] = {FromHex(0x1f8f9a), FromHex(0x9a2f5a), FromHex(0x2a3f9a), FromHex(0x6a2a8a)};
   const int w = widths[n], h = heights[n];
   // The lock of every button is drawn at y 707, 61 px above the bottom edge: the medallion's
   // centre sits there.
   const double cx = w / 2.0, cy = h - 61.0, r = 46;
   std::string s = SvgOpen(w, h) + "<defs>" + kGoldGradient + "</defs>\n";
   s += Medallion(cx, cy, r, glass[n], F("m%d", n), w);
-  const GemStyle sapphire{FromHex(0x4c9af0), FromHex(0x071e6a), FromHex(0xe0f0ff), {1.0, 0.5},
-                          0.4};
-  const GemStyle ruby{FromHex(0xe8283f), FromHex(0x4a0010), FromHex(0xffd0d8), {1.0, 0.52},
-                      0.4};
-  const GemStyle topaz{FromHex(0xffaa33), FromHex(0x6a2200), FromHex(0xfff0c0), {1.0, 0.55},
-                       0.4};
+  const GemStyle sapphire{FromHex(0x4c9af0), FromHex(0x071e6a), FromHex(0xe0f0ff), {1.0, 0.5}, 0.4};
+  const GemStyle ruby{FromHex(0xe8283f), FromHex(0x4a0010), FromHex(0xffd0d8), {1.0, 0.52}, 0.4};
+  const GemStyle topaz{FromHex(0xffaa33), FromHex(0x6a2200), FromHex(0xfff0c0), {1.0, 0.55}, 0.4};
   if (n == 0) {
     // Line clearer: a beam through a row of three gems, arrows at both ends.
     s += "<defs>" + BlurFilter("beam", 2.5) + "</defs>";
-    s += F("<rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"10\" rx=\"5\" fill=\"#bffcff\" "
-           "filter=\"url(#beam)\"/>\n",
-           N(cx - 34).c_str(), N(cy - 5).c_str(), N(68).c_str());
+    s +=
+        F("<rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"10\" rx=\"5\" fill=\"#bffcff\" "
+          "filter=\"url(#beam)\"/>\n",
+          N(cx - 34).c_str(), N(cy - 5).c_str(), N(68).c_str());
     const std::vector<Pt> gems[3] = {Shift(CircleOutline(), cx - 24 - 21, cy - 24, 0.46),
                                      Shift(HeartOutline(), cx - 24, cy - 24, 0.5),
                                      Shift(HexagonOutline(), cx - 24 + 21, cy - 24, 0.46)};
     s += GemSvg(gems[0], {cx - 21, cy}, sapphire, "g0", 0.46);
     s += GemSvg(gems[1], {cx, cy - 1}, ruby, "g1", 0.5);
     s += GemSvg(gems[2], {cx + 21, cy}, topaz, "g2", 0.46);
-    s += F("<path d=\"M%s %s L%s %s L%s %s Z M%s %s L%s %s L%s %s Z\" fill=\"#ffffff\" "
-           "stroke=\"#0a4a50\" stroke-width=\"1\"/>\n",
-           N(cx - 38).c_str(), N(cy).c_str(), N(cx - 31).c_str(), N(cy - 6).c_str(),
-           N(cx - 31).c_str(), N(cy + 6).c_str(), N(cx + 38).c_str(), N(cy).c_str(),
-           N(cx + 31).c_str(), N(cy - 6).c_str(), N(cx + 31).c_str(), N(cy + 6).c_str());
+    s +=
+        F("<path d=\"M%s %s L%s %s L%s %s Z M%s %s L%s %s L%s %s Z\" fill=\"#ffffff\" "
+          "stroke=\"#0a4a50\" stroke-width=\"1\"/>\n",
+          N(cx - 38).c_str(), N(cy).c_str(), N(cx - 31).c_str(), N(cy - 6).c_str(),
+          N(cx - 31).c_str(), N(cy + 6).c_str(), N(cx + 38).c_str(), N(cy).c_str(),
+          N(cx + 31).c_str(), N(cy - 6).c_str(), N(cx + 31).c_str(), N(cy + 6).c_str());
   } else if (n == 1) {
     // Kind remover: one gem in a ring of sparkles, vanishing.
     std::string ring;
@@ -160,9 +165,10 @@ Picture Button(int n) {
                 N(y + k).c_str(), N(x - k * 0.3).c_str(), N(y).c_str());
     }
     s += ring + "\n";
-    s += F("<circle cx=\"%s\" cy=\"%s\" r=\"21\" fill=\"none\" stroke=\"#ffd0e0\" "
-           "stroke-width=\"1.5\" stroke-dasharray=\"4 4\" opacity=\"0.8\"/>\n",
-           N(cx).c_str(), N(cy).c_str());
+    s +=
+        F("<circle cx=\"%s\" cy=\"%s\" r=\"21\" fill=\"none\" stroke=\"#ffd0e0\" "
+          "stroke-width=\"1.5\" stroke-dasharray=\"4 4\" opacity=\"0.8\"/>\n",
+          N(cx).c_str(), N(cy).c_str());
     s += GemSvg(Shift(HeartOutline(), cx - 24, cy - 24, 0.8), {cx, cy - 1.5}, ruby, "g", 0.8);
   } else if (n == 2) {
     // Ten small bombs: a cluster of three.
@@ -253,8 +259,8 @@ Picture Explosive() {
 }  // namespace
 
 std::vector<Picture> GameScreenPictures() {
-  return {Panel(),    Button(0), Button(1), Button(2), Button(3),
-          Cover(),    Lock(),    PopUp(),   Arrow(),   Explosive()};
+  return {Panel(), Button(0), Button(1), Button(2), Button(3),
+          Cover(), Lock(),    PopUp(),   Arrow(),   Explosive()};
 }
 
 }  // namespace artgen

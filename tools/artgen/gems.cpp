@@ -102,10 +102,11 @@ std::string GemSvg(const std::vector<Pt>& pts, Pt centre, const GemStyle& style,
                    const std::string& id, double scale) {
   std::string s = "<defs>\n";
   const Rgb base = style.base;
-  s += F("<radialGradient id=\"%s-body\" gradientUnits=\"userSpaceOnUse\" cx=\"%s\" cy=\"%s\" "
-         "r=\"%s\">",
-         id.c_str(), N(centre.x - 7 * scale).c_str(), N(centre.y - 9 * scale).c_str(),
-         N(30 * scale).c_str());
+  s +=
+      F("<radialGradient id=\"%s-body\" gradientUnits=\"userSpaceOnUse\" cx=\"%s\" cy=\"%s\" "
+        "r=\"%s\">",
+        id.c_str(), N(centre.x - 7 * scale).c_str(), N(centre.y - 9 * scale).c_str(),
+        N(30 * scale).c_str());
   s += "<stop offset=\"0\" stop-color=\"" + Hex(Mix(base, style.light, 0.45)) + "\"/>";
   s += "<stop offset=\"0.55\" stop-color=\"" + Hex(base) + "\"/>";
   s += "<stop offset=\"1\" stop-color=\"" + Hex(Mix(base, style.shade, 0.6)) + "\"/>";
@@ -115,11 +116,12 @@ std::string GemSvg(const std::vector<Pt>& pts, Pt centre, const GemStyle& style,
   s += "<stop offset=\"0.6\" stop-color=\"" + Hex(Mix(base, style.light, 0.1)) + "\"/>";
   s += "<stop offset=\"1\" stop-color=\"" + Hex(Mix(base, style.shade, 0.25)) + "\"/>";
   s += "</linearGradient>\n";
-  s += F("<linearGradient id=\"%s-rim\" x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\">"
-         "<stop offset=\"0\" stop-color=\"#ffffff\" stop-opacity=\"0.85\"/>"
-         "<stop offset=\"0.5\" stop-color=\"#ffffff\" stop-opacity=\"0.1\"/>"
-         "<stop offset=\"1\" stop-color=\"#ffffff\" stop-opacity=\"0\"/></linearGradient>\n",
-         id.c_str());
+  s +=
+      F("<linearGradient id=\"%s-rim\" x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\">"
+        "<stop offset=\"0\" stop-color=\"#ffffff\" stop-opacity=\"0.85\"/>"
+        "<stop offset=\"0.5\" stop-color=\"#ffffff\" stop-opacity=\"0.1\"/>"
+        "<stop offset=\"1\" stop-color=\"#ffffff\" stop-opacity=\"0\"/></linearGradient>\n",
+        id.c_str());
   s += BlurFilter(id + "-soft", 1.3 * scale);
   s += BlurFilter(id + "-glint", 0.7 * scale);
   s += "</defs>\n";
@@ -141,8 +143,8 @@ std::string GemSvg(const std::vector<Pt>& pts, Pt centre, const GemStyle& style,
   std::vector<std::vector<Pt>> rings;
   for (double k : style.rings) {
     std::vector<Pt> ring;
-    for (const Pt& p : pts) ring.push_back({centre.x + (p.x - centre.x) * k,
-                                            centre.y + (p.y - centre.y) * k});
+    for (const Pt& p : pts)
+      ring.push_back({centre.x + (p.x - centre.x) * k, centre.y + (p.y - centre.y) * k});
     rings.push_back(ring);
   }
   const size_t n = pts.size();
@@ -161,8 +163,8 @@ std::string GemSvg(const std::vector<Pt>& pts, Pt centre, const GemStyle& style,
       double lit = mx * lx + my * ly;
       lit += (i % 2 == 0 ? 0.12 : -0.12);  // alternate facets catch the light differently
       const double inner = static_cast<double>(r) * 0.15;
-      Rgb colour = lit > 0 ? Mix(base, style.light, 0.55 * lit + inner)
-                           : Mix(base, style.shade, -0.5 * lit);
+      Rgb colour =
+          lit > 0 ? Mix(base, style.light, 0.55 * lit + inner) : Mix(base, style.shade, -0.5 * lit);
       s += F("<path d=\"%s\" fill=\"%s\" opacity=\"0.82\"/>\n", PolyPath({a, b, c, d}).c_str(),
              Hex(colour).c_str());
     }
@@ -173,80 +175,91 @@ std::string GemSvg(const std::vector<Pt>& pts, Pt centre, const GemStyle& style,
   // Facet edges, thin and light.
   std::string spokes;
   for (size_t i = 0; i < n; ++i) {
-    spokes += "M" + N(rings.front()[i].x) + " " + N(rings.front()[i].y) + " L" +
-              N(table[i].x) + " " + N(table[i].y) + " ";
+    spokes += "M" + N(rings.front()[i].x) + " " + N(rings.front()[i].y) + " L" + N(table[i].x) +
+              " " + N(table[i].y) + " ";
   }
   s += F("<path d=\"%s\" fill=\"none\" stroke=\"%s\" stroke-width=\"%s\" opacity=\"0.35\"/>\n",
          spokes.c_str(), Hex(Mix(base, style.light, 0.7)).c_str(), N(0.6 * scale).c_str());
   for (size_t r = 1; r < rings.size(); ++r) {
-    s += F("<path d=\"%s\" fill=\"none\" stroke=\"%s\" stroke-width=\"%s\" opacity=\"0.5\" "
-           "stroke-linejoin=\"round\"/>\n",
-           PolyPath(rings[r]).c_str(), Hex(Mix(base, style.light, 0.75)).c_str(),
-           N(0.7 * scale).c_str());
+    s +=
+        F("<path d=\"%s\" fill=\"none\" stroke=\"%s\" stroke-width=\"%s\" opacity=\"0.5\" "
+          "stroke-linejoin=\"round\"/>\n",
+          PolyPath(rings[r]).c_str(), Hex(Mix(base, style.light, 0.75)).c_str(),
+          N(0.7 * scale).c_str());
   }
   // Dark rim and rim light.
-  s += F("<path d=\"%s\" fill=\"none\" stroke=\"%s\" stroke-width=\"%s\" "
-         "stroke-linejoin=\"round\"/>\n",
-         outline.c_str(), Hex(Mix(base, style.shade, 0.75)).c_str(), N(1.3 * scale).c_str());
+  s +=
+      F("<path d=\"%s\" fill=\"none\" stroke=\"%s\" stroke-width=\"%s\" "
+        "stroke-linejoin=\"round\"/>\n",
+        outline.c_str(), Hex(Mix(base, style.shade, 0.75)).c_str(), N(1.3 * scale).c_str());
   std::vector<Pt> inset;
   for (const Pt& p : pts) {
     inset.push_back({centre.x + (p.x - centre.x) * 0.93, centre.y + (p.y - centre.y) * 0.93});
   }
-  s += F("<path d=\"%s\" fill=\"none\" stroke=\"url(#%s-rim)\" stroke-width=\"%s\" "
-         "stroke-linejoin=\"round\"/>\n",
-         PolyPath(inset).c_str(), id.c_str(), N(1.1 * scale).c_str());
+  s +=
+      F("<path d=\"%s\" fill=\"none\" stroke=\"url(#%s-rim)\" stroke-width=\"%s\" "
+        "stroke-linejoin=\"round\"/>\n",
+        PolyPath(inset).c_str(), id.c_str(), N(1.1 * scale).c_str());
   // Highlight and a small sparkle.
   const double hx = centre.x - 7 * scale, hy = centre.y - 8 * scale;
-  s += F("<ellipse cx=\"%s\" cy=\"%s\" rx=\"%s\" ry=\"%s\" transform=\"rotate(-35 %s %s)\" "
-         "fill=\"#ffffff\" opacity=\"0.7\" filter=\"url(#%s-glint)\"/>\n",
-         N(hx).c_str(), N(hy).c_str(), N(5.5 * scale).c_str(), N(2.6 * scale).c_str(),
-         N(hx).c_str(), N(hy).c_str(), id.c_str());
+  s +=
+      F("<ellipse cx=\"%s\" cy=\"%s\" rx=\"%s\" ry=\"%s\" transform=\"rotate(-35 %s %s)\" "
+        "fill=\"#ffffff\" opacity=\"0.7\" filter=\"url(#%s-glint)\"/>\n",
+        N(hx).c_str(), N(hy).c_str(), N(5.5 * scale).c_str(), N(2.6 * scale).c_str(), N(hx).c_str(),
+        N(hy).c_str(), id.c_str());
   const double sx = centre.x - 9.5 * scale, sy = centre.y - 10.5 * scale, r1 = 4.2 * scale,
                r2 = 0.8 * scale;
-  s += F("<path d=\"M%s %s L%s %s L%s %s L%s %s L%s %s L%s %s L%s %s L%s %s Z\" "
-         "fill=\"#ffffff\"/>\n",
-         N(sx).c_str(), N(sy - r1).c_str(), N(sx + r2).c_str(), N(sy - r2).c_str(),
-         N(sx + r1).c_str(), N(sy).c_str(), N(sx + r2).c_str(), N(sy + r2).c_str(), N(sx).c_str(),
-         N(sy + r1).c_str(), N(sx - r2).c_str(), N(sy + r2).c_str(), N(sx - r1).c_str(),
-         N(sy).c_str(), N(sx - r2).c_str(), N(sy - r2).c_str());
+  s +=
+      F("<path d=\"M%s %s L%s %s L%s %s L%s %s L%s %s L%s %s L%s %s L%s %s Z\" "
+        "fill=\"#ffffff\"/>\n",
+        N(sx).c_str(), N(sy - r1).c_str(), N(sx + r2).c_str(), N(sy - r2).c_str(),
+        N(sx + r1).c_str(), N(sy).c_str(), N(sx + r2).c_str(), N(sy + r2).c_str(), N(sx).c_str(),
+        N(sy + r1).c_str(), N(sx - r2).c_str(), N(sy + r2).c_str(), N(sx - r1).c_str(),
+        N(sy).c_str(), N(sx - r2).c_str(), N(sy - r2).c_str());
   return s;
 }
 
 std::string BombSvgBody(double cx, double cy, double radius, const std::string& id, bool rune) {
   const double k = radius / 17.0;
   std::string s = "<defs>\n";
-  s += F("<radialGradient id=\"%s-metal\" gradientUnits=\"userSpaceOnUse\" cx=\"%s\" cy=\"%s\" "
-         "r=\"%s\"><stop offset=\"0\" stop-color=\"#e8b878\"/>"
-         "<stop offset=\"0.35\" stop-color=\"#9a6232\"/>"
-         "<stop offset=\"0.8\" stop-color=\"#4a2c18\"/>"
-         "<stop offset=\"1\" stop-color=\"#2a170e\"/></radialGradient>\n",
-         id.c_str(), N(cx - 6 * k).c_str(), N(cy - 7 * k).c_str(), N(radius * 1.35).c_str());
-  s += F("<radialGradient id=\"%s-fire\"><stop offset=\"0\" stop-color=\"#fffbe0\"/>"
-         "<stop offset=\"0.35\" stop-color=\"#ffd24a\"/>"
-         "<stop offset=\"1\" stop-color=\"#ff7a1a\" stop-opacity=\"0\"/></radialGradient>\n",
-         id.c_str());
+  s +=
+      F("<radialGradient id=\"%s-metal\" gradientUnits=\"userSpaceOnUse\" cx=\"%s\" cy=\"%s\" "
+        "r=\"%s\"><stop offset=\"0\" stop-color=\"#e8b878\"/>"
+        "<stop offset=\"0.35\" stop-color=\"#9a6232\"/>"
+        "<stop offset=\"0.8\" stop-color=\"#4a2c18\"/>"
+        "<stop offset=\"1\" stop-color=\"#2a170e\"/></radialGradient>\n",
+        id.c_str(), N(cx - 6 * k).c_str(), N(cy - 7 * k).c_str(), N(radius * 1.35).c_str());
+  s +=
+      F("<radialGradient id=\"%s-fire\"><stop offset=\"0\" stop-color=\"#fffbe0\"/>"
+        "<stop offset=\"0.35\" stop-color=\"#ffd24a\"/>"
+        "<stop offset=\"1\" stop-color=\"#ff7a1a\" stop-opacity=\"0\"/></radialGradient>\n",
+        id.c_str());
   s += BlurFilter(id + "-soft", 1.4 * k);
   s += BlurFilter(id + "-glow", 1.6 * k);
   s += "</defs>\n";
-  s += F("<ellipse cx=\"%s\" cy=\"%s\" rx=\"%s\" ry=\"%s\" fill=\"#000000\" opacity=\"0.45\" "
-         "filter=\"url(#%s-soft)\"/>\n",
-         N(cx + 1 * k).c_str(), N(cy + 2.5 * k).c_str(), N(radius).c_str(),
-         N(radius * 0.97).c_str(), id.c_str());
+  s +=
+      F("<ellipse cx=\"%s\" cy=\"%s\" rx=\"%s\" ry=\"%s\" fill=\"#000000\" opacity=\"0.45\" "
+        "filter=\"url(#%s-soft)\"/>\n",
+        N(cx + 1 * k).c_str(), N(cy + 2.5 * k).c_str(), N(radius).c_str(), N(radius * 0.97).c_str(),
+        id.c_str());
   // Fuse collar, then the fuse with its spark.
   const double fx = cx + 10 * k, fy = cy - 12 * k;
-  s += F("<g transform=\"rotate(40 %s %s)\"><rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"%s\" "
-         "rx=\"%s\" fill=\"#6a4426\" stroke=\"#f6c453\" stroke-width=\"%s\"/></g>\n",
-         N(fx).c_str(), N(fy).c_str(), N(fx - 5 * k).c_str(), N(fy - 3.5 * k).c_str(),
-         N(10 * k).c_str(), N(7 * k).c_str(), N(1.5 * k).c_str(), N(1.1 * k).c_str());
-  s += F("<path d=\"M%s %s Q%s %s %s %s\" fill=\"none\" stroke=\"#c8a070\" stroke-width=\"%s\" "
-         "stroke-linecap=\"round\"/>\n",
-         N(fx + 2 * k).c_str(), N(fy - 2 * k).c_str(), N(fx + 7 * k).c_str(),
-         N(fy - 4 * k).c_str(), N(fx + 6 * k).c_str(), N(fy - 9 * k).c_str(), N(1.8 * k).c_str());
-  s += F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"url(#%s-fire)\"/>\n",
-         N(fx + 6 * k).c_str(), N(fy - 9.5 * k).c_str(), N(5.5 * k).c_str(), id.c_str());
-  s += F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"url(#%s-metal)\" stroke=\"#22130b\" "
-         "stroke-width=\"%s\"/>\n",
-         N(cx).c_str(), N(cy).c_str(), N(radius).c_str(), id.c_str(), N(1.2 * k).c_str());
+  s +=
+      F("<g transform=\"rotate(40 %s %s)\"><rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"%s\" "
+        "rx=\"%s\" fill=\"#6a4426\" stroke=\"#f6c453\" stroke-width=\"%s\"/></g>\n",
+        N(fx).c_str(), N(fy).c_str(), N(fx - 5 * k).c_str(), N(fy - 3.5 * k).c_str(),
+        N(10 * k).c_str(), N(7 * k).c_str(), N(1.5 * k).c_str(), N(1.1 * k).c_str());
+  s +=
+      F("<path d=\"M%s %s Q%s %s %s %s\" fill=\"none\" stroke=\"#c8a070\" stroke-width=\"%s\" "
+        "stroke-linecap=\"round\"/>\n",
+        N(fx + 2 * k).c_str(), N(fy - 2 * k).c_str(), N(fx + 7 * k).c_str(), N(fy - 4 * k).c_str(),
+        N(fx + 6 * k).c_str(), N(fy - 9 * k).c_str(), N(1.8 * k).c_str());
+  s += F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"url(#%s-fire)\"/>\n", N(fx + 6 * k).c_str(),
+         N(fy - 9.5 * k).c_str(), N(5.5 * k).c_str(), id.c_str());
+  s +=
+      F("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"url(#%s-metal)\" stroke=\"#22130b\" "
+        "stroke-width=\"%s\"/>\n",
+        N(cx).c_str(), N(cy).c_str(), N(radius).c_str(), id.c_str(), N(1.2 * k).c_str());
   if (rune) {
     // The fire rune: a diamond with a flame stroke, glowing gold.
     const std::string d =
@@ -256,17 +269,20 @@ std::string BombSvgBody(double cx, double cy, double radius, const std::string& 
           N(cy - 3 * k).c_str(), N(cx).c_str(), N(cy + 5 * k).c_str(), N(cx - 3 * k).c_str(),
           N(cy + 1 * k).c_str(), N(cx).c_str(), N(cy - 1 * k).c_str(), N(cx + 3 * k).c_str(),
           N(cy + 1 * k).c_str());
-    s += F("<path d=\"%s\" fill=\"none\" stroke=\"#ff9a2a\" stroke-width=\"%s\" "
-           "stroke-linejoin=\"round\" stroke-linecap=\"round\" filter=\"url(#%s-glow)\"/>\n",
-           d.c_str(), N(3.2 * k).c_str(), id.c_str());
-    s += F("<path d=\"%s\" fill=\"none\" stroke=\"#ffe9a0\" stroke-width=\"%s\" "
-           "stroke-linejoin=\"round\" stroke-linecap=\"round\"/>\n",
-           d.c_str(), N(1.4 * k).c_str());
+    s +=
+        F("<path d=\"%s\" fill=\"none\" stroke=\"#ff9a2a\" stroke-width=\"%s\" "
+          "stroke-linejoin=\"round\" stroke-linecap=\"round\" filter=\"url(#%s-glow)\"/>\n",
+          d.c_str(), N(3.2 * k).c_str(), id.c_str());
+    s +=
+        F("<path d=\"%s\" fill=\"none\" stroke=\"#ffe9a0\" stroke-width=\"%s\" "
+          "stroke-linejoin=\"round\" stroke-linecap=\"round\"/>\n",
+          d.c_str(), N(1.4 * k).c_str());
   }
-  s += F("<ellipse cx=\"%s\" cy=\"%s\" rx=\"%s\" ry=\"%s\" transform=\"rotate(-35 %s %s)\" "
-         "fill=\"#fff4dc\" opacity=\"0.55\" filter=\"url(#%s-soft)\"/>\n",
-         N(cx - 7 * k).c_str(), N(cy - 8 * k).c_str(), N(5 * k).c_str(), N(2.6 * k).c_str(),
-         N(cx - 7 * k).c_str(), N(cy - 8 * k).c_str(), id.c_str());
+  s +=
+      F("<ellipse cx=\"%s\" cy=\"%s\" rx=\"%s\" ry=\"%s\" transform=\"rotate(-35 %s %s)\" "
+        "fill=\"#fff4dc\" opacity=\"0.55\" filter=\"url(#%s-soft)\"/>\n",
+        N(cx - 7 * k).c_str(), N(cy - 8 * k).c_str(), N(5 * k).c_str(), N(2.6 * k).c_str(),
+        N(cx - 7 * k).c_str(), N(cy - 8 * k).c_str(), id.c_str());
   return s;
 }
 
@@ -286,13 +302,12 @@ Picture LightningChip() {
   p.path = "gfx/chips/chip102.png";
   p.width = 48;
   p.height = 48;
-  const std::vector<Pt> crystal = {{24, 1.5}, {38.5, 11}, {38.5, 37}, {24, 46.5},
-                                   {9.5, 37}, {9.5, 11}};
+  const std::vector<Pt> crystal = {{24, 1.5},  {38.5, 11}, {38.5, 37},
+                                   {24, 46.5}, {9.5, 37},  {9.5, 11}};
   GemStyle style{FromHex(0x5fb8f0), FromHex(0x10306e), FromHex(0xf2fcff), {1.0, 0.62}, 0.45};
   std::string s = SvgOpen(48, 48) + GemSvg(crystal, {24, 24}, style, "c102");
   s += "<defs>" + BlurFilter("bolt-glow", 1.8) + "</defs>\n";
-  const std::string bolt =
-      "M27 6 L16 25 L23 25 L19 42 L33 20 L25.5 20 L30 6 Z";
+  const std::string bolt = "M27 6 L16 25 L23 25 L19 42 L33 20 L25.5 20 L30 6 Z";
   s += "<path d=\"" + bolt + "\" fill=\"#2aa8ff\" filter=\"url(#bolt-glow)\"/>\n";
   s += "<path d=\"" + bolt +
        "\" fill=\"#fffbd8\" stroke=\"#1d5fd0\" stroke-width=\"1\" stroke-linejoin=\"round\"/>\n";
@@ -313,10 +328,9 @@ std::vector<Picture> ChipPictures() {
                      {FromHex(0xffaa33), FromHex(0x6a2200), FromHex(0xfff0c0), {1.0, 0.55}, 0.45}));
   out.push_back(Chip(3, StarOutline(), Centroid(StarOutline()),
                      {FromHex(0xffd92e), FromHex(0x9a5a00), FromHex(0xfffbe0), {1.0, 0.5}, 0.45}));
-  out.push_back(Chip(4, CutSquareOutline(), {24, 24},
-                     {FromHex(0x158a42), FromHex(0x003a1c), FromHex(0xc8ffd8),
-                      {1.0, 0.78, 0.56},
-                      0.45}));
+  out.push_back(
+      Chip(4, CutSquareOutline(), {24, 24},
+           {FromHex(0x127a3a), FromHex(0x003a1c), FromHex(0xc8ffd8), {1.0, 0.78, 0.56}, 0.45}));
   out.push_back(Chip(5, CircleOutline(), {24, 24},
                      {FromHex(0x4c9af0), FromHex(0x071e6a), FromHex(0xe0f0ff), {1.0, 0.5}, 0.45}));
   out.push_back(Chip(6, TriangleOutline(), {24, 29},

@@ -9,9 +9,9 @@
 namespace artgen {
 
 struct GemStyle {
-  Rgb base;         // dominant colour
-  Rgb shade;        // colour the dark facets lean to
-  Rgb light;        // colour the lit facets lean to
+  Rgb base;                              // dominant colour
+  Rgb shade;                             // colour the dark facets lean to
+  Rgb light;                             // colour the lit facets lean to
   std::vector<double> rings{1.0, 0.55};  // facet rings, outline first, table last
   double shadow = 0.45;                  // opacity of the drop shadow
 };

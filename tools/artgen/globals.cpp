@@ -8,8 +8,10 @@ std::vector<Picture> GlobalPictures() {
   std::vector<Picture> out;
   // The puzzle tests pieces against this point pixel by pixel: tiny and fully opaque.
   out.push_back({"gfx/point.png", 3, 3,
-                 SvgOpen(3, 3) + "<rect x=\"0\" y=\"0\" width=\"3\" height=\"3\" "
-                                 "fill=\"#ffffff\"/>\n" + SvgClose()});
+                 SvgOpen(3, 3) +
+                     "<rect x=\"0\" y=\"0\" width=\"3\" height=\"3\" "
+                     "fill=\"#ffffff\"/>\n" +
+                     SvgClose()});
   // Pointer: the tip is the hot spot at (2, 2).
   std::string m = SvgOpen(32, 32) +
                   "<defs><linearGradient id=\"gold\" x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\">"

@@ -1,6 +1,7 @@
 // artgen: writes the SVG sources of the game's generated pictures and a manifest that tells the
 // build where each rendered picture goes. Usage:
-//   artgen --font game/gfx/fonts/font1.ttf --out <svg folder> --manifest <file> [--only prefix]
+//   artgen --font game/gfx/fonts/font1.ttf --out <svg folder> --manifest <file>
+//          [--only prefix,prefix...]   (only the pictures whose path starts with one of them)
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -23,16 +24,33 @@ bool WriteIfChanged(const std::filesystem::path& path, const std::string& text) 
   return static_cast<bool>(out);
 }
 
+bool Selected(const std::string& path, const std::string& only) {
+  if (only.empty()) return true;
+  size_t start = 0;
+  while (start <= only.size()) {
+    size_t end = only.find(',', start);
+    if (end == std::string::npos) end = only.size();
+    const std::string prefix = only.substr(start, end - start);
+    if (!prefix.empty() && path.rfind(prefix, 0) == 0) return true;
+    start = end + 1;
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string font, outDir, manifest, only;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string key = argv[i];
-    if (key == "--font") font = argv[i + 1];
-    else if (key == "--out") outDir = argv[i + 1];
-    else if (key == "--manifest") manifest = argv[i + 1];
-    else if (key == "--only") only = argv[i + 1];
+    if (key == "--font")
+      font = argv[i + 1];
+    else if (key == "--out")
+      outDir = argv[i + 1];
+    else if (key == "--manifest")
+      manifest = argv[i + 1];
+    else if (key == "--only")
+      only = argv[i + 1];
   }
   if (font.empty() || outDir.empty() || manifest.empty()) {
     std::puts("usage: artgen --font FILE --out DIR --manifest FILE [--only PREFIX]");
@@ -60,7 +78,7 @@ int main(int argc, char** argv) {
 
   std::string list;
   for (const auto& p : all) {
-    if (!only.empty() && p.path.rfind(only, 0) != 0) continue;
+    if (!Selected(p.path, only)) continue;
     if (p.svg.find("<text") != std::string::npos) {
       std::printf("artgen: %s uses SVG text; letters must be drawn as outlines\n", p.path.c_str());
       return 1;

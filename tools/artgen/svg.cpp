@@ -29,7 +29,9 @@ std::string N(double v) {
   return s;
 }
 
-static double Clamp255(double v) { return std::clamp(v, 0.0, 255.0); }
+static double Clamp255(double v) {
+  return std::clamp(v, 0.0, 255.0);
+}
 
 Rgb Mix(const Rgb& a, const Rgb& b, double t) {
   return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
@@ -37,8 +39,12 @@ Rgb Mix(const Rgb& a, const Rgb& b, double t) {
 Rgb Scale(const Rgb& a, double k) {
   return {Clamp255(a.r * k), Clamp255(a.g * k), Clamp255(a.b * k)};
 }
-Rgb Lighten(const Rgb& a, double t) { return Mix(a, {255, 255, 255}, t); }
-Rgb Darken(const Rgb& a, double t) { return Mix(a, {0, 0, 0}, t); }
+Rgb Lighten(const Rgb& a, double t) {
+  return Mix(a, {255, 255, 255}, t);
+}
+Rgb Darken(const Rgb& a, double t) {
+  return Mix(a, {0, 0, 0}, t);
+}
 
 std::string Hex(const Rgb& c) {
   auto b = [](double v) { return static_cast<int>(std::lround(Clamp255(v))); };
@@ -59,7 +65,9 @@ uint32_t Rng::Next() {
   return (xorshifted >> rot) | (xorshifted << ((32 - rot) & 31));
 }
 
-double Rng::Uniform(double lo, double hi) { return lo + (hi - lo) * (Next() / 4294967296.0); }
+double Rng::Uniform(double lo, double hi) {
+  return lo + (hi - lo) * (Next() / 4294967296.0);
+}
 
 int Rng::Int(int lo, int hi) {
   return lo + static_cast<int>(Next() % static_cast<uint32_t>(hi - lo + 1));
@@ -75,12 +83,15 @@ std::string PolyPath(const std::vector<Pt>& pts) {
 }
 
 std::string SvgOpen(int w, int h) {
-  return F("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" "
-           "viewBox=\"0 0 %d %d\">\n",
-           w, h, w, h);
+  return F(
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" "
+      "viewBox=\"0 0 %d %d\">\n",
+      w, h, w, h);
 }
 
-std::string SvgClose() { return "</svg>\n"; }
+std::string SvgClose() {
+  return "</svg>\n";
+}
 
 std::string BlurFilter(const std::string& id, double deviation) {
   return "<filter id=\"" + id +

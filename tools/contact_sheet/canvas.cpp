@@ -152,14 +152,16 @@ void FillRect(Canvas& dst, int x, int y, int w, int h, float r, float g, float b
 
 Canvas Filter(const Canvas& c, Vision v) {
   // Colour-vision simulation matrices (Machado et al. 2009, severity 1) applied in linear light.
-  static const float kDeut[9] = {0.367f, 0.861f, -0.228f, 0.280f, 0.673f,
-                                 0.047f, -0.012f, 0.043f, 0.969f};
-  static const float kProt[9] = {0.152f, 1.053f, -0.205f, 0.115f, 0.786f,
+  static const float kDeut[9] = {0.367f, 0.861f,  -0.228f, 0.280f, 0.673f,
+                                 0.047f, -0.012f, 0.043f,  0.969f};
+  static const float kProt[9] = {0.152f, 1.053f,  -0.205f, 0.115f, 0.786f,
                                  0.099f, -0.004f, -0.048f, 1.052f};
   static const float kTrit[9] = {1.256f, -0.077f, -0.179f, -0.078f, 0.931f,
-                                 0.148f, 0.005f, 0.691f, 0.304f};
+                                 0.148f, 0.005f,  0.691f,  0.304f};
   Canvas out = c;
-  auto lin = [](float s) { return s <= 0.04045f ? s / 12.92f : std::pow((s + 0.055f) / 1.055f, 2.4f); };
+  auto lin = [](float s) {
+    return s <= 0.04045f ? s / 12.92f : std::pow((s + 0.055f) / 1.055f, 2.4f);
+  };
   auto srgb = [](float l) {
     l = std::clamp(l, 0.f, 1.f);
     return l <= 0.0031308f ? l * 12.92f : 1.055f * std::pow(l, 1 / 2.4f) - 0.055f;

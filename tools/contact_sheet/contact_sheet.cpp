@@ -65,7 +65,9 @@ Canvas Magnify(const Canvas& c, int k) {
 
 const int kChipIds[] = {1, 2, 3, 4, 5, 6, 7, 101, 102};
 
-std::string ChipPath(int id) { return "gfx/chips/chip" + std::to_string(id) + ".png"; }
+std::string ChipPath(int id) {
+  return "gfx/chips/chip" + std::to_string(id) + ".png";
+}
 
 // Row after row: chips on the plain cell, on the cell to clear, at half size (the level
 // preview), swollen to 1.25x; then the whole block seen in greyscale and with the three kinds of
@@ -83,8 +85,8 @@ void ChipSheet(const std::string& out) {
     Centred(block, Pic(ChipPath(kChipIds[i])), x, 150, 0.5f);
     Centred(block, Pic(ChipPath(kChipIds[i])), x, 212, 1.25f);
   }
-  const Vision views[] = {Vision::Normal, Vision::Grey, Vision::Deuteranopia,
-                          Vision::Protanopia, Vision::Tritanopia};
+  const Vision views[] = {Vision::Normal, Vision::Grey, Vision::Deuteranopia, Vision::Protanopia,
+                          Vision::Tritanopia};
   Canvas sheet(block.w, block.h * 5 + 4 * 6, 0.05f, 0.05f, 0.07f, 1);
   for (int v = 0; v < 5; ++v) Draw(sheet, Filter(block, views[v]), 0, v * (block.h + 6.f));
   Save(sheet, out, "chips.png");
@@ -94,16 +96,15 @@ void ChipSheet(const std::string& out) {
 // The cells, chains, chest and the twelve frame pieces, magnified.
 void PiecesSheet(const std::string& out) {
   Canvas sheet(460, 200, 0.3f, 0.32f, 0.38f, 1);
-  const char* tiles[] = {"gfx/tiles/tile0.png", "gfx/tiles/tile1.png", "gfx/tiles/frame.png",
+  const char* tiles[] = {"gfx/tiles/tile0.png",  "gfx/tiles/tile1.png",  "gfx/tiles/frame.png",
                          "gfx/tiles/chain1.png", "gfx/tiles/chain2.png", "gfx/tiles/chest.png"};
   for (int i = 0; i < 6; ++i) Centred(sheet, Pic(tiles[i]), 40 + i * 70.f, 40);
   Centred(sheet, Pic("gfx/tiles/tile0.png"), 40 + 6 * 70.f, 40);
-  const char* frames[] = {"frame_left_from_tile",   "frame_up_from_tile",
-                          "frame_right_from_tile",  "frame_down_from_tile",
-                          "outer_frame_left_up",    "outer_frame_right_up",
-                          "outer_frame_right_down", "outer_frame_left_down",
-                          "inner_frame_left_up",    "inner_frame_right_up",
-                          "inner_frame_right_down", "inner_frame_left_down"};
+  const char* frames[] = {
+      "frame_left_from_tile",   "frame_up_from_tile",     "frame_right_from_tile",
+      "frame_down_from_tile",   "outer_frame_left_up",    "outer_frame_right_up",
+      "outer_frame_right_down", "outer_frame_left_down",  "inner_frame_left_up",
+      "inner_frame_right_up",   "inner_frame_right_down", "inner_frame_left_down"};
   for (int i = 0; i < 12; ++i) {
     Centred(sheet, Pic(std::string("gfx/frame/") + frames[i] + ".png"), 30 + i * 36.f, 130);
   }
@@ -153,27 +154,39 @@ void DrawBoard(Canvas& dst, const Board& b, float cx, float cy, float scale = 1)
       // Left edge.
       if (b.Empty(r, c - 1)) {
         const bool t1 = b.InRU(r, c - 1), t2 = b.InRD(r, c - 1);
-        if (!t1 && !t2) DrawPiece(dst, "frame_left_from_tile", x - 48, y, -7, 24);
-        else if (t1 && !t2) DrawPiece(dst, "frame_left_from_tile", x - 48, y + 24, -7, 24, 0, 24, 19, 24);
-        else if (!t1 && t2) DrawPiece(dst, "frame_left_from_tile", x - 48, y, -7, 24, 0, 0, 19, 24);
+        if (!t1 && !t2)
+          DrawPiece(dst, "frame_left_from_tile", x - 48, y, -7, 24);
+        else if (t1 && !t2)
+          DrawPiece(dst, "frame_left_from_tile", x - 48, y + 24, -7, 24, 0, 24, 19, 24);
+        else if (!t1 && t2)
+          DrawPiece(dst, "frame_left_from_tile", x - 48, y, -7, 24, 0, 0, 19, 24);
       }
       if (b.Empty(r - 1, c)) {
         const bool t1 = b.InLD(r - 1, c), t2 = b.InRD(r - 1, c);
-        if (!t1 && !t2) DrawPiece(dst, "frame_up_from_tile", x, y - 48, 24, -7);
-        else if (t1 && !t2) DrawPiece(dst, "frame_up_from_tile", x + 24, y - 48, 24, -7, 24, 0, 24, 19);
-        else if (!t1 && t2) DrawPiece(dst, "frame_up_from_tile", x, y - 48, 24, -7, 0, 0, 24, 19);
+        if (!t1 && !t2)
+          DrawPiece(dst, "frame_up_from_tile", x, y - 48, 24, -7);
+        else if (t1 && !t2)
+          DrawPiece(dst, "frame_up_from_tile", x + 24, y - 48, 24, -7, 24, 0, 24, 19);
+        else if (!t1 && t2)
+          DrawPiece(dst, "frame_up_from_tile", x, y - 48, 24, -7, 0, 0, 24, 19);
       }
       if (b.Empty(r, c + 1)) {
         const bool t1 = b.InLU(r, c + 1), t2 = b.InLD(r, c + 1);
-        if (!t1 && !t2) DrawPiece(dst, "frame_right_from_tile", x + 48, y, 26, 24);
-        else if (t1 && !t2) DrawPiece(dst, "frame_right_from_tile", x + 48, y + 24, 26, 24, 0, 24, 19, 24);
-        else if (!t1 && t2) DrawPiece(dst, "frame_right_from_tile", x + 48, y, 26, 24, 0, 0, 19, 24);
+        if (!t1 && !t2)
+          DrawPiece(dst, "frame_right_from_tile", x + 48, y, 26, 24);
+        else if (t1 && !t2)
+          DrawPiece(dst, "frame_right_from_tile", x + 48, y + 24, 26, 24, 0, 24, 19, 24);
+        else if (!t1 && t2)
+          DrawPiece(dst, "frame_right_from_tile", x + 48, y, 26, 24, 0, 0, 19, 24);
       }
       if (b.Empty(r + 1, c)) {
         const bool t1 = b.InLU(r + 1, c), t2 = b.InRU(r + 1, c);
-        if (!t1 && !t2) DrawPiece(dst, "frame_down_from_tile", x, y + 48, 24, 26);
-        else if (t1 && !t2) DrawPiece(dst, "frame_down_from_tile", x + 24, y + 48, 24, 26, 24, 0, 24, 19);
-        else if (!t1 && t2) DrawPiece(dst, "frame_down_from_tile", x, y + 48, 24, 26, 0, 0, 24, 19);
+        if (!t1 && !t2)
+          DrawPiece(dst, "frame_down_from_tile", x, y + 48, 24, 26);
+        else if (t1 && !t2)
+          DrawPiece(dst, "frame_down_from_tile", x + 24, y + 48, 24, 26, 24, 0, 24, 19);
+        else if (!t1 && t2)
+          DrawPiece(dst, "frame_down_from_tile", x, y + 48, 24, 26, 0, 0, 24, 19);
       }
       if (b.Empty(r - 1, c - 1) && b.Empty(r - 1, c) && b.Empty(r, c - 1))
         DrawPiece(dst, "outer_frame_left_up", x - 48, y - 48, -7, -7);
@@ -206,7 +219,8 @@ void DrawBoard(Canvas& dst, const Board& b, float cx, float cy, float scale = 1)
         } else if (pass == 1 && b.chip[i]) {
           Centred(dst, Pic(ChipPath(b.chip[i])), x, y);
         } else if (pass == 2) {
-          if (b.chain[i]) Centred(dst, Pic("gfx/tiles/chain" + std::to_string(b.chain[i]) + ".png"), x, y);
+          if (b.chain[i])
+            Centred(dst, Pic("gfx/tiles/chain" + std::to_string(b.chain[i]) + ".png"), x, y);
           if (b.chest[i]) Centred(dst, Pic("gfx/tiles/chest.png"), x, y);
         }
       }
@@ -239,8 +253,7 @@ Board MakeBoard(const std::vector<std::string>& rows, unsigned seed) {
 }
 
 const std::vector<std::string> kSampleBoard = {
-    ".oooooo.", "oo####oo", "o##oo##o", "o1o..oLo", "oBo..o2o", "o##oo##o", "oo##C#oo",
-    ".oooooo.",
+    ".oooooo.", "oo####oo", "o##oo##o", "o1o..oLo", "oBo..o2o", "o##oo##o", "oo##C#oo", ".oooooo.",
 };
 
 // The game screen: background, board, the top panel with its collect counters, the four
@@ -293,22 +306,42 @@ void CaptionSheet(const std::string& out) {
   Centred(sheet, Pic("gfx/captions/en/noMoves.png"), 512, 450);
   Centred(sheet, Pic("gfx/captions/en/noCash.png"), 200, 560);
   for (int i = 1; i <= 5; ++i) {
-    Centred(sheet, Pic("gfx/captions/en/combo" + std::to_string(i) + ".png"),
-            120 + (i - 1) * 195.f, 680 + (i % 2) * 90.f);
+    Centred(sheet, Pic("gfx/captions/en/combo" + std::to_string(i) + ".png"), 120 + (i - 1) * 195.f,
+            680 + (i % 2) * 90.f);
   }
   Save(sheet, out, "captions.png");
 }
 
 void ParticleSheet(const std::string& out) {
-  const char* names[] = {"part0", "part1", "part2", "part3", "part4", "1", "2", "3", "4", "5",
-                         "6", "cloud-1", "cloud-2", "chain", "rain", "cloud-3", "cloud-4", "ring",
-                         "chest-part-0", "chest-part-1", "chest-part-2", "chest-part-3"};
+  const char* names[] = {"part0",
+                         "part1",
+                         "part2",
+                         "part3",
+                         "part4",
+                         "1",
+                         "2",
+                         "3",
+                         "4",
+                         "5",
+                         "6",
+                         "cloud-1",
+                         "cloud-2",
+                         "chain",
+                         "rain",
+                         "cloud-3",
+                         "cloud-4",
+                         "ring",
+                         "chest-part-0",
+                         "chest-part-1",
+                         "chest-part-2",
+                         "chest-part-3"};
   Canvas sheet(1024, 420, 0.02f, 0.02f, 0.05f, 1);
   const float tints[3][3] = {{1, 1, 1}, {1, 0.55f, 0.15f}, {0.2f, 1, 1}};
   for (int i = 0; i < 22; ++i) {
     const float x = 46 + (i % 11) * 93.f, y = 60 + (i / 11) * 150.f;
     const std::string rel = std::string("gfx/particles/") + names[i] + ".png";
-    const bool plain = std::string(names[i]) == "chain" || std::string(names[i]).rfind("chest", 0) == 0;
+    const bool plain =
+        std::string(names[i]) == "chain" || std::string(names[i]).rfind("chest", 0) == 0;
     Centred(sheet, Pic(rel), x, y, 1, 1, !plain, tints[0]);
     Centred(sheet, Pic(rel), x, y + 70, 0.6f, 1, !plain, tints[1 + i % 2]);
   }

@@ -1,0 +1,10 @@
+# Runs COMMAND (a ;-list) and passes only when it fails and its output matches EXPECT.
+cmake_minimum_required(VERSION 3.25)
+execute_process(COMMAND ${COMMAND} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(rc EQUAL 0)
+  message(FATAL_ERROR "expected a failure, the command succeeded:\n${out}${err}")
+endif()
+if(NOT "${out}${err}" MATCHES "${EXPECT}")
+  message(FATAL_ERROR "the failure does not say \"${EXPECT}\":\n${out}${err}")
+endif()
+message(STATUS "failed as expected: ${EXPECT}")
