@@ -391,7 +391,26 @@ void ParseLine(Song& song, const std::string& raw) {
       throw SongError("unknown instrument type: " + inst.type);
     }
     inst.params = ParseParams(words, 3);
-    for (const auto& [k, v] : inst.params) ToNumber(v);
+    // A misspelt setting would otherwise be ignored without a word.
+    static const std::map<std::string, std::string> kKeys = {
+        {"pluck", " t60 bright position body ring "},
+        {"bell", " ratio index t60 bright attack "},
+        {"pad", " attack decay sustain release detune cutoff width "},
+        {"flute", " legato attack release vibrato breath "},
+        {"bass", " legato "},
+        {"framedrum", " pitch "},
+        {"woodtick", " pitch "},
+    };
+    const auto own = kKeys.find(inst.type);
+    for (const auto& [k, v] : inst.params) {
+      ToNumber(v);
+      const std::string word = " " + k + " ";
+      const bool common =
+          std::string(" gain pan spread send humanize vary ").find(word) != std::string::npos;
+      if (!common && (own == kKeys.end() || own->second.find(word) == std::string::npos)) {
+        throw SongError("unknown setting for " + inst.type + ": " + k);
+      }
+    }
     song.instruments.push_back(inst);
   } else if (cmd == "chords") {
     for (const auto& group : Split(line.substr(line.find("chords") + 6), '|')) {
