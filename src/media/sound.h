@@ -21,6 +21,7 @@ class TChannel {
 TSound* LoadSoundFile(const std::string& path, int flags = 0);
 void FreeSound(TSound* sound);  // stops its channels first
 // Prepares playback on channel (a new one when null) in the paused state and returns it.
+// Channels belong to the media layer and stay valid for the whole run.
 TChannel* Cue(TSound* sound, TChannel* channel = nullptr);
 double SoundLengthSeconds(TSound* sound);
 bool SoundLoops(TSound* sound);
