@@ -41,6 +41,8 @@ TEST(SynthSong, BadDescriptionsAreRefusedNamingTheLine) {
       {"chords C\ndrums harp grid=x.?.\n", "line 5: bad drum grid character"},
       {"tempo fast\n", "line 4: not a number"},
       {"play harp\n", "line 4: unknown statement: play"},
+      {"instrument p pluck brigth=0.5\n", "line 4: unknown setting for pluck: brigth"},
+      {"instrument p gong\n", "line 4: unknown instrument type: gong"},
       {"# only a comment\n", "the song has no notes"},
   };
   for (const auto& c : cases) {

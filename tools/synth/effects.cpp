@@ -152,14 +152,14 @@ Mono GentleNo() {
   Mono out;
   const double notes[2][3] = {{329.63, 0.0, 0.17}, {261.63, 0.18, 0.26}};
   for (const auto& n : notes) {
-    const Adsr env{0.018, 0.08, 0.7, 0.08};
+    const Adsr env{0.02, 0.14, 0.4, 0.09};
     Mono tone(Samples(env.Length(n[2])), 0.0f);
     Oscillator sine(Wave::Sine), square(Wave::Square);
     Biquad soft;
     soft.Set(Biquad::Kind::Lowpass, 1100.0, 0.7);
     for (size_t i = 0; i < tone.size(); ++i) {
       const double t = i / kRate;
-      const double v = sine.Next(n[0]) + 0.25 * soft.Process(square.Next(n[0]));
+      const double v = sine.Next(n[0]) + 0.15 * soft.Process(square.Next(n[0]));
       tone[i] = static_cast<float>(v * env.At(t, n[2]));
     }
     At(out, n[1], tone, 1.0);
@@ -323,7 +323,7 @@ const std::vector<std::pair<std::string, Recipe>>& Recipes() {
       {"chain", {-3.0, [] { return ChainSnap(); }}},
       {"skull", {-3.0, [] { return ChestOpen(); }}},
       {"cash", {-13.0, [] { return LandingClick(9); }}},
-      {"no", {-5.0, [] { return GentleNo(); }}},
+      {"no", {-5.5, [] { return GentleNo(); }}},
       {"hint", {-4.0, [] { return HintPing(); }}},
       {"shuffle", {-4.0, [] { return ShuffleRattle(); }}},
       {"createBomb", {-3.0, [] { return CreateBomb(); }}},

@@ -391,7 +391,26 @@ void ParseLine(Song& song, const std::string& raw) {
       throw SongError("unknown instrument type: " + inst.type);
     }
     inst.params = ParseParams(words, 3);
-    for (const auto& [k, v] : inst.params) ToNumber(v);
+    // A misspelt setting would otherwise be ignored without a word.
+    static const std::map<std::string, std::string> kKeys = {
+        {"pluck", " t60 bright position body ring "},
+        {"bell", " ratio index t60 bright attack "},
+        {"pad", " attack decay sustain release detune cutoff width "},
+        {"flute", " legato attack release vibrato breath "},
+        {"bass", " legato "},
+        {"framedrum", " pitch "},
+        {"woodtick", " pitch "},
+    };
+    const auto own = kKeys.find(inst.type);
+    for (const auto& [k, v] : inst.params) {
+      ToNumber(v);
+      const std::string word = " " + k + " ";
+      const bool common =
+          std::string(" gain pan spread send humanize vary ").find(word) != std::string::npos;
+      if (!common && (own == kKeys.end() || own->second.find(word) == std::string::npos)) {
+        throw SongError("unknown setting for " + inst.type + ": " + k);
+      }
+    }
     song.instruments.push_back(inst);
   } else if (cmd == "chords") {
     for (const auto& group : Split(line.substr(line.find("chords") + 6), '|')) {
@@ -532,12 +551,30 @@ void Render(const Song& song, RenderedSong& out) {
     }
     keep = loopSamples;
   }
-  out.left.assign(keep, 0.0f);
-  out.right.assign(keep, 0.0f);
+  // The level tracks follow one another, so every piece is brought to the same loudness; the
+  // few peaks that would then pass -9 dBFS are rounded off by a soft knee instead of lowering
+  // the whole piece.
+  double sum = 0.0;
+  for (int i = 0; i < keep; ++i) sum += left[i] * left[i] + right[i] * right[i];
+  const double rms = std::sqrt(sum / (2.0 * std::max(keep, 1)));
+  const double level = rms > 0.0 ? DbToGain(-19.0) / rms : 0.0;
+  const double knee = DbToGain(-9.0);
+  auto shape = [&](double x) {
+    const double a = std::fabs(x * level);
+    if (a <= knee) return x * level;
+    const double room = 1.0 - knee;
+    return std::copysign(knee + room * std::tanh((a - knee) / room), x);
+  };
   double peak = 0.0;
-  for (int i = 0; i < keep; ++i) peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
+  for (int i = 0; i < keep; ++i) {
+    left[i] = shape(left[i]);
+    right[i] = shape(right[i]);
+    peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
+  }
   // The encoder adds a little ripple to peaks, so aim a little under the -3 dBFS target.
   const double gain = peak > 0.0 ? DbToGain(-3.6) / peak : 0.0;
+  out.left.assign(keep, 0.0f);
+  out.right.assign(keep, 0.0f);
   for (int i = 0; i < keep; ++i) {
     out.left[i] = static_cast<float>(left[i] * gain);
     out.right[i] = static_cast<float>(right[i] * gain);

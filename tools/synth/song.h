@@ -10,7 +10,11 @@
 //   seed 3              seed of the small timing and velocity humanisation
 //   reverb size=0.8 damp=0.4 mix=0.3
 //   instrument <name> <pluck|pad|bell|flute|bass|framedrum|shaker|woodtick|tambourine> key=value...
-//       common keys: gain pan (-1..1) send (reverb) humanize (seconds); see Song.cpp for others
+//       every type: gain, pan (-1..1), spread (random pan), send (to the reverb), humanize
+//       (seconds of random lateness), vary (velocity randomness, 1 = +-8 %)
+//       pluck: t60 bright position body ring   bell: ratio index t60 bright attack
+//       pad: attack decay sustain release detune cutoff width   flute: legato attack release
+//       vibrato breath   bass: legato   framedrum, woodtick: pitch
 //   chords D | Bm | G A | A7sus4       one group a bar (several chords split the bar); repeated
 //                                      lines continue the chord track
 //   pad <instr> from=0 to=16 octave=3  sustained chords
