@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "textdata/numbers.h"
 #include "media/media.h"
+#include "textdata/numbers.h"
 
 std::string TrimControl(const std::string& s) {
   size_t begin = 0;

@@ -37,7 +37,8 @@ constexpr int kMaxGuiBlockDepth = 64;
 
 class TGui {
  public:
-  std::vector<std::shared_ptr<TGuiObject>> objects;  // declaration order: update, draw and hit order
+  std::vector<std::shared_ptr<TGuiObject>>
+      objects;  // declaration order: update, draw and hit order
   std::vector<std::shared_ptr<TProperties>> propClasses;
   std::deque<TGuiTOken> tokens;
   std::string txt;

@@ -2,7 +2,9 @@
 #include "gui/gui_check.h"
 
 #include <memory>
+#include <utility>
 
+#include "app/check_data.h"
 #include "app/globals.h"
 #include "gui/gui.h"
 #include "gui/gui_strings.h"
@@ -31,7 +33,10 @@ const std::vector<TScreenGuiFile>& ScreenGuiFiles() {
   return kFiles;
 }
 
-int CheckGuiFiles(const std::string& gameDir, std::vector<std::string>& problems) {
+namespace {
+
+int CheckFiles(const std::string& gameDir,
+               std::vector<std::pair<std::string, std::string>>& problems) {
   int checked = 0;
   std::string root = gameDir;
   if (!root.empty() && root.back() != '/') root += '/';
@@ -50,12 +55,27 @@ int CheckGuiFiles(const std::string& gameDir, std::vector<std::string>& problems
     if (!again) {
       ++checked;
       seen.push_back(path);
-      for (const auto& f : found) problems.push_back(path + ": " + f);
+      for (const auto& f : found) problems.emplace_back(path, f);
     }
     for (const std::string& name : screen.names) {
       if (!gui->GetObject(name))
-        problems.push_back(path + ": no object '" + name + "', which its screen uses");
+        problems.emplace_back(path, "no object '" + name + "', which its screen uses");
     }
   }
   return checked;
+}
+
+}  // namespace
+
+int CheckGuiFiles(const std::string& gameDir, std::vector<std::string>& problems) {
+  std::vector<std::pair<std::string, std::string>> found;
+  int checked = CheckFiles(gameDir, found);
+  for (const auto& [path, problem] : found) problems.push_back(path + ": " + problem);
+  return checked;
+}
+
+void CheckGuiData(TDataCheckReport& report) {
+  std::vector<std::pair<std::string, std::string>> found;
+  CheckFiles(AssetRoot, found);
+  for (const auto& [path, problem] : found) report.Problem(path, problem);
 }

@@ -17,3 +17,7 @@ const std::vector<TScreenGuiFile>& ScreenGuiFiles();
 // there yet are skipped. Appends one line per problem, naming the file. Returns the number of
 // files checked.
 int CheckGuiFiles(const std::string& gameDir, std::vector<std::string>& problems);
+
+class TDataCheckReport;
+// The same for kelvaroth --check-data, on the game folder AssetRoot, reported per file.
+void CheckGuiData(TDataCheckReport& report);

@@ -1,10 +1,10 @@
 // Loading a .gui file: the tokenizer, the entry reader and the top-level declarations.
 #include <string>
 
+#include "app/globals.h"
 #include "gui/atlas_description.h"
 #include "gui/gui.h"
 #include "gui/gui_strings.h"
-#include "app/globals.h"
 #include "media/media.h"
 
 namespace {
@@ -60,8 +60,10 @@ int TGui::parseTokens(const std::string& text) {
   for (char c : text) {
     switch (c) {
       case ' ':
-        if (quote) txt += ' ';
-        else AddToken();
+        if (quote)
+          txt += ' ';
+        else
+          AddToken();
         break;
       case '\n':
         if (!quote) AddToken();
@@ -145,9 +147,12 @@ int TGui::readObjects() {
   while (!tokens.empty()) {
     std::string keyword = ToUpperCase(tokens.front().txt);
     tokens.pop_front();
-    if (keyword == "OBJECT") addObject();
-    else if (keyword == "PROPCLASS") addPropClass();
-    else if (keyword == "LUASCRIPT") addScript();
+    if (keyword == "OBJECT")
+      addObject();
+    else if (keyword == "PROPCLASS")
+      addPropClass();
+    else if (keyword == "LUASCRIPT")
+      addScript();
   }
   for (auto& obj : objects) obj->InitObject();
   // Pins are resolved only now, so an object may be pinned to one declared after it.

@@ -58,8 +58,8 @@ std::shared_ptr<TLuaObject> CreateLuaObject(const std::string& text, const std::
     return nullptr;
   }
   // The environment: names the script sets stay in it, others are looked up in the globals.
-  lua_newtable(L);                    // chunk env
-  lua_newtable(L);                    // chunk env meta
+  lua_newtable(L);  // chunk env
+  lua_newtable(L);  // chunk env meta
   lua_pushvalue(L, LUA_GLOBALSINDEX);
   lua_setfield(L, -2, "__index");
   lua_setmetatable(L, -2);  // chunk env

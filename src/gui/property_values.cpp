@@ -70,7 +70,7 @@ std::string GetObjectTextData(const std::string& value) {
   // A bracketed value without "|" names no line: it is shown as it stands.
   if (!bracketed || value.find('|') == std::string::npos) return value;
   std::string text = ResolveTextRef(value);
-  if (GuiChecking() && text == "(BEYOND TEXT ARRAY LENGTH!)")
+  if (GuiChecking() && text == kBeyondTextArray)
     GuiProblem("the text reference " + value + " names no line");
   return text;
 }

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "textdata/numbers.h"
 #include "media/media.h"
+#include "textdata/numbers.h"
 
 namespace {
 
@@ -18,6 +18,9 @@ float NearbyChannel(float value, int n) {
 
 TRGB TRGB::GetClose(int n) const {
   if (n < 0) n = n == INT_MIN ? INT_MAX : -n;  // the range [-n, n] is symmetric either way
+  // Beyond a few hundred every draw clamps to 0 or 255 anyway; keep the range small enough that
+  // the generator's arithmetic cannot overflow.
+  n = std::min(n, 1 << 16);
   TRGB out;
   // The draws come in the order b, g, r so a seeded run reproduces the same colours.
   out.b = NearbyChannel(b, n);

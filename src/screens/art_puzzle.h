@@ -9,7 +9,7 @@
 class TArtPuzzle : public TPlainScreen {
  public:
   TArtPuzzle();
-  int mainloop();
+  virtual int mainloop();
 };
 
 extern TArtPuzzle* ArtPuzzle;

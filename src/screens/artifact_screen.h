@@ -9,8 +9,8 @@
 class TArtifactScreen : public TPlainScreen {
  public:
   TArtifactScreen();
-  int Setup();
-  int mainloop(TEkran* caller, int mode);
+  virtual int Setup();
+  virtual int mainloop(TEkran* caller, int mode);
 };
 
 extern TArtifactScreen* ArtifactScreen;

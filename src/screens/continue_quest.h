@@ -9,7 +9,7 @@
 class TContinueQuest : public TPlainScreen {
  public:
   TContinueQuest();
-  int mainloop();
+  virtual int mainloop();
 };
 
 extern TContinueQuest* ContinueQuest;

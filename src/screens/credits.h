@@ -9,7 +9,7 @@
 class TCredits : public TPlainScreen {
  public:
   TCredits();
-  int mainloop();
+  virtual int mainloop();
 };
 
 extern TCredits* Credits;

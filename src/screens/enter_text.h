@@ -9,8 +9,8 @@
 class TEnterText : public TPlainScreen {
  public:
   TEnterText();
-  std::string mainloop(TEkran* caller, const std::string& title, const std::string& text,
-                       int maxLength);
+  virtual std::string mainloop(TEkran* caller, const std::string& title, const std::string& text,
+                               int maxLength);
 };
 
 extern TEnterText* EnterText;

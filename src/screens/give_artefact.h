@@ -11,7 +11,7 @@ class TArtifact;
 class TGiveArtefact : public TPlainScreen {
  public:
   TGiveArtefact();
-  int mainloop(TEkran* caller, TArtifact* artifact);
+  virtual int mainloop(TEkran* caller, TArtifact* artifact);
 };
 
 extern TGiveArtefact* GiveArtefact;

@@ -9,7 +9,7 @@
 class TLevelSummary : public TPlainScreen {
  public:
   TLevelSummary();
-  int mainloop();
+  virtual int mainloop();
 };
 
 extern TLevelSummary* LevelSummary;

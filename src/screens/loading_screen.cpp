@@ -1,8 +1,10 @@
 #include "screens/loading_screen.h"
 
 #include "app/frame_timing.h"
+#include "app/globals.h"
 #include "media/media.h"
 #include "screens/all_screens.h"
+#include "textdata/txt_file.h"
 
 TLoadingScreen* LoadingScreen = nullptr;
 
@@ -34,14 +36,27 @@ int TLoadingScreen::progressFrame() {
 int TLoadingScreen::Mainloop() {
   TScreenOnShow onShow(this);
   std::vector<std::function<int()>> setups = {
-      [] { return Options->Setup(); },      [] { return ProfileManager->setup(); },
-      [] { return MainMenu->setup(); },     [] { return MainGame->setup(); },
-      [] { return EnterText->setup(); },    [] { return PopUp->setup(); },
-      [] { return StoryScreen->setup(); },  [] { return MapScreen->setup(); },
-      [] { return LevelSummary->setup(); }, [] { return ContinueQuest->setup(); },
-      [] { return Credits->setup(); },      [] { return Tutorial->setup(); },
-      [] { return ShowLevels->setup(); },   [] { return ArtifactScreen->Setup(); },
-      [] { return GiveArtefact->setup(); }, [] { return ArtPuzzle->setup(); },
+      [] {
+        PauseText = TxtLine(LoadTxtFile(AssetRoot + "txt/#LANG#/game.txt"), 1);
+        PauseFont = LoadFontFile(AssetRoot + "gfx/fonts/font1.ttf", 72);
+        return 0;
+      },
+      [] { return Options->Setup(); },
+      [] { return ProfileManager->setup(); },
+      [] { return MainMenu->setup(); },
+      [] { return MainGame->setup(); },
+      [] { return EnterText->setup(); },
+      [] { return PopUp->setup(); },
+      [] { return StoryScreen->setup(); },
+      [] { return MapScreen->setup(); },
+      [] { return LevelSummary->setup(); },
+      [] { return ContinueQuest->setup(); },
+      [] { return Credits->setup(); },
+      [] { return Tutorial->setup(); },
+      [] { return ShowLevels->setup(); },
+      [] { return ArtifactScreen->Setup(); },
+      [] { return GiveArtefact->setup(); },
+      [] { return ArtPuzzle->setup(); },
   };
   p = 0;
   steps = static_cast<int>(setups.size());

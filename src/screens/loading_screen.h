@@ -11,10 +11,10 @@
 class TLoadingScreen : public TPlainScreen {
  public:
   TLoadingScreen();
-  int Setup();
-  int Mainloop();
+  virtual int Setup();
+  virtual int Mainloop();
   // Draws one progress frame; p counts the frames drawn.
-  int progressFrame();
+  virtual int progressFrame();
   int p = 0;
   int steps = 1;
 };

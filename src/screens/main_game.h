@@ -9,7 +9,7 @@
 class TMainGame : public TPlainScreen {
  public:
   TMainGame();
-  int mainLoop();
+  virtual int mainLoop();
 };
 
 extern TMainGame* MainGame;

@@ -9,7 +9,7 @@
 class TMainMenu : public TPlainScreen {
  public:
   TMainMenu();
-  int mainLoop();
+  virtual int mainLoop();
 
  protected:
   void onExit(const Exit& chosen) override;

@@ -9,7 +9,7 @@
 class TMapScreen : public TPlainScreen {
  public:
   TMapScreen();
-  int mainloop();
+  virtual int mainloop();
 };
 
 extern TMapScreen* MapScreen;

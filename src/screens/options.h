@@ -29,7 +29,7 @@ class TOptions : public TPlainScreen {
   float showPer = 0;
   float dShowPer = 0;
 
-  int Setup();
+  virtual int Setup();
   // Reads the settings file, writing it with the current values first when it is missing.
   virtual int LoadSettings();
   virtual int SaveSettings();

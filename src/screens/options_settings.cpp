@@ -28,16 +28,18 @@ int TOptions::LoadSettings() {
   // When even writing failed the current values stay in force.
   if (PathKind(path) == 0) return 0;
   auto file = LoadRCM(path);
-  auto readInt = [&](const char* key) {
+  // A value the file does not hold (a damaged or cut file) keeps the current one; every value
+  // read is brought into range so a damaged file cannot give absurd volumes.
+  auto readInt = [&](const char* key, int current) {
+    if (file->findEntry(key) == nullptr) return current;
     float value = file->getFloat(key, 0, 0);
-    // Damaged files must not turn into undefined conversions or absurd volumes.
     if (!(value > -1e6f && value < 1e6f)) value = 0;
     return static_cast<int>(value);
   };
-  fullscreen = readInt("settings::fullscreen") != 0 ? 1 : 0;
-  customCursor = readInt("settings::customCursor") != 0 ? 1 : 0;
-  soundVol = std::clamp(readInt("settings::soundVolume"), 0, 10);
-  musicVol = std::clamp(readInt("settings::musicVolume"), 0, 10);
+  fullscreen = readInt("settings::fullscreen", fullscreen) != 0 ? 1 : 0;
+  customCursor = readInt("settings::customCursor", customCursor) != 0 ? 1 : 0;
+  soundVol = std::clamp(readInt("settings::soundVolume", soundVol), 0, 10);
+  musicVol = std::clamp(readInt("settings::musicVolume", musicVol), 0, 10);
   SetVolumes();
   return 0;
 }

@@ -9,7 +9,7 @@
 class TPopUp : public TPlainScreen {
  public:
   TPopUp();
-  int mainloop();
+  virtual int mainloop();
   TEkran* ekran = nullptr;
   std::string question;
 };

@@ -9,7 +9,7 @@
 class TProfileManager : public TPlainScreen {
  public:
   TProfileManager();
-  int mainloop();
+  virtual int mainloop();
   // Writes every profile and the profile list; the plain manager holds none.
   virtual int saveProfiles();
 };

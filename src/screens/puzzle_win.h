@@ -7,5 +7,5 @@
 class TPuzzleWin : public TPlainScreen {
  public:
   TPuzzleWin();
-  int mainloop();
+  virtual int mainloop();
 };

@@ -9,7 +9,7 @@
 class TShowLevels : public TPlainScreen {
  public:
   TShowLevels();
-  int mainloop(int levelNumber);
+  virtual int mainloop(int levelNumber);
   int numerLevelu = 0;
 };
 

@@ -7,7 +7,7 @@
 class TSplash : public TPlainScreen {
  public:
   TSplash();
-  int mainloop();
+  virtual int mainloop();
   int shownFrames = 0;
   static constexpr int kShowFrames = 60;
 };

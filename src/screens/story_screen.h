@@ -9,8 +9,8 @@
 class TStoryScreen : public TPlainScreen {
  public:
   TStoryScreen();
-  int mainLoop();
-  int LoadStory(int n);
+  virtual int mainLoop();
+  virtual int LoadStory(int n);
   int storyNumber = -1;
 };
 

@@ -9,7 +9,7 @@
 class TTutorial : public TPlainScreen {
  public:
   TTutorial();
-  int mainloop(TEkran* caller, int a, int b);
+  virtual int mainloop(TEkran* caller, int a, int b);
 };
 
 extern TTutorial* Tutorial;

@@ -1,0 +1,122 @@
+// End to end: the real program run headless from scripts, as a player would drive it.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "test_support.h"
+
+using testing_support::BuildDir;
+using testing_support::GameBinary;
+using testing_support::ReadFile;
+using testing_support::ScratchDir;
+using testing_support::WriteFile;
+
+namespace {
+
+struct Run {
+  int status = -1;
+  std::string output;
+};
+
+// Runs the program headless with a script in a scratch user folder; returns its exit status and
+// its standard output.
+Run RunGame(const ScratchDir& scratch, const std::string& script, const std::string& extra = "") {
+  WriteFile(scratch / "script.txt", script);
+  std::string command = "cd '" + scratch.path() + "' && '" + GameBinary() +
+                        "' --headless --userdir '" + (scratch / "user") + "' --datadir '" +
+                        BuildDir() + "' --seed 1 --script script.txt " + extra + " > '" +
+                        (scratch / "out.txt") + "' 2>&1";
+  Run run;
+  int raw = std::system(command.c_str());
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.output = ReadFile(scratch / "out.txt");
+  return run;
+}
+
+// The value of "key = value" inside a state dump ("" when absent).
+std::string Field(const std::string& dump, const std::string& key) {
+  std::string needle = "\t" + key + " = ";
+  size_t at = dump.find(needle);
+  if (at == std::string::npos) return "";
+  size_t end = dump.find('\n', at);
+  return dump.substr(at + needle.size(), end - at - needle.size());
+}
+
+// The rows of the plain screens: row i is centred at y = 382 + 56 i.
+int RowY(int i) {
+  return 382 + 56 * i;
+}
+
+}  // namespace
+
+TEST(AppHarness, HeadlessRunTakesAShotAndDumpsTheState) {
+  ScratchDir scratch;
+  Run run = RunGame(scratch,
+                    "wait 200           # splash and loading\n"
+                    "state menu.txt\n"
+                    "click 512 " +
+                        std::to_string(RowY(0)) +
+                        "   # START: a new quest\n"
+                        "wait 60\n"
+                        "shot story.png\n"
+                        "state story.txt\n",
+                    "--stats stats.txt");
+  ASSERT_EQ(run.status, 0) << run.output;
+  std::string menu = ReadFile(scratch / "menu.txt");
+  EXPECT_EQ(Field(menu, "where"), "1") << menu;
+  EXPECT_EQ(Field(menu, "lastScreen"), "\"mainMenu\"") << menu;
+  EXPECT_EQ(Field(menu, "screen"), "\"MainMenu\"") << menu;
+  std::string story = ReadFile(scratch / "story.txt");
+  EXPECT_EQ(Field(story, "where"), "3") << story;
+  EXPECT_EQ(Field(story, "lastScreen"), "\"StoryScreen\"") << story;
+  EXPECT_EQ(Field(story, "screen"), "\"StoryScreen\"") << story;
+  EXPECT_GT(std::stoi(Field(story, "frame")), 260);
+  // The controller's trace of the run.
+  EXPECT_NE(run.output.find("where = 1\nwhere = 101\nwhere = 3\n"), std::string::npos)
+      << run.output;
+  std::string png = ReadFile(scratch / "story.png");
+  ASSERT_GT(png.size(), 8u);
+  EXPECT_EQ(png.substr(1, 3), "PNG");
+  // The settings were written in the user folder on the first start.
+  EXPECT_NE(ReadFile(scratch / "user/Data/settings.txt").find("settings {"), std::string::npos);
+  std::string stats = ReadFile(scratch / "stats.txt");
+  EXPECT_NE(stats.find("frames: "), std::string::npos) << stats;
+  EXPECT_NE(stats.find("update+draw ms: min "), std::string::npos) << stats;
+  EXPECT_NE(stats.find("present ms: min "), std::string::npos) << stats;
+}
+
+TEST(AppHarness, TheWholeControllerTableCanBeDrivenFromAScript) {
+  ScratchDir scratch;
+  // Menu -> credits -> menu -> new quest -> story (MAPA) -> map (CONTINUE) -> story 1 ->
+  // game (MAIN_GAME) -> won -> next level -> map.
+  auto click = [](int row) { return "click 512 " + std::to_string(RowY(row)) + "\nwait 60\n"; };
+  std::string script = "wait 200\n" + click(2) + click(0) + click(0) + click(0) + click(2) +
+                       click(1) + click(0) + "state end.txt\n";
+  Run run = RunGame(scratch, script);
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find("where = 1\nwhere = 5\nwhere = 1\nwhere = 101\nwhere = 3\nwhere = "
+                            "4\nwhere = 103\nwhere = 3\nwhere = 2\nwhere = 102\nwhere = 4\n"),
+            std::string::npos)
+      << run.output;
+  EXPECT_EQ(Field(ReadFile(scratch / "end.txt"), "screen"), "\"MapScreen\"");
+}
+
+TEST(AppHarness, CloseEndsTheRunAndScriptErrorsExitTwo) {
+  ScratchDir scratch;
+  Run closed = RunGame(scratch, "wait 200\nclose\nwait 500\nstate never.txt\n");
+  EXPECT_EQ(closed.status, 0) << closed.output;
+  EXPECT_EQ(ReadFile(scratch / "never.txt"), "");
+  Run bad = RunGame(scratch, "wait 1\n\nfly 3\n");
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_NE(bad.output.find("line 3: unknown command \"fly\""), std::string::npos) << bad.output;
+}
+
+TEST(AppHarness, CommandLineErrorsPointToHelp) {
+  std::string out = ScratchDir().path();
+  int raw = std::system(("'" + GameBinary() + "' --no-such-flag > /dev/null 2>&1").c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2);
+  raw = std::system(("'" + GameBinary() + "' --help > /dev/null 2>&1").c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
+}
