@@ -324,6 +324,7 @@ TEST(CoreSound, AnUnopenableDeviceMeansSilenceNotFailure) {
   EXPECT_FALSE(channel->Playing());
   FreeSound(sound);
   media_internal::AudioShutdown();
+  media_internal::ClockReset(false);
 }
 
 int Ramp(int i) {
