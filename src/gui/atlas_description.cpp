@@ -14,7 +14,7 @@ std::vector<TAtlasEntry> ParseAtlasDescription(const std::string& text) {
   while (start < text.size()) {
     size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
-    std::string line = TrimControl(text.substr(start, end - start));
+    std::string line = TrimLowCodes(text.substr(start, end - start));
     start = end + 1;
     ++lineNo;
     if (lineNo == 1) continue;  // the picture count: the groups themselves are what counts

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "textdata/rcm_file.h"  // TrimControl
+#include "textdata/rcm_file.h"  // TrimLowCodes
 
 struct TAtlasEntry {
   std::string name;  // upper-case, trimmed

@@ -87,7 +87,7 @@ int TGui::parseTokens(const std::string& text) {
 }
 
 int TGui::AddToken() {
-  std::string trimmed = TrimControl(txt);
+  std::string trimmed = TrimLowCodes(txt);
   if (trimmed.empty() || quote) return 0;
   tokens.push_back(TGuiTOken{line, trimmed});
   txt.clear();

@@ -50,7 +50,7 @@ int TImgTexture::loadTex(const std::string& path, int flags) {
 }
 
 std::shared_ptr<TImg> TImgTexture::getImg(const std::string& name) {
-  std::string key = ToUpperCase(TrimControl(name));
+  std::string key = ToUpperCase(TrimLowCodes(name));
   std::shared_ptr<TImg> found;
   imgs.ForEach([&](const std::shared_ptr<TImg>& p) {
     if (!found && p->name == key) found = p;

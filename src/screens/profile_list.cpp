@@ -60,7 +60,7 @@ int SaveProfileList(const std::vector<TProfilePtr>& profiles, int loadedOnce) {
 
 TProfilePtr CreateStartProfileIn(std::vector<TProfilePtr>& profiles, const std::string& txtPlayer) {
   auto p = std::make_shared<TProfile>();
-  p->name = TrimControl(txtPlayer);
+  p->name = TrimLowCodes(txtPlayer);
   // An empty name would give the empty id, whose files land in the profiles folder itself.
   if (p->name.empty()) p->name = "PLAYER";
   profiles.push_back(p);
