@@ -159,7 +159,7 @@ int TProfile::_saveLevelDatas(TRCMFile&) {
 
 int TProfile::_saveLevel() {
   if (!questLevel) return 1;
-  return questLevel->Save(folder() + "/level.txt");
+  return questLevel->Save(folder() + "/level.txt") == 0 ? 1 : 0;
 }
 
 int TProfile::save() {

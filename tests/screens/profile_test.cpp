@@ -272,6 +272,7 @@ TEST_F(ProfileTest, KillingTheProcessDuringSavesLeavesEveryProfileLoadable) {
   Profile = profiles[0].get();
   ASSERT_EQ(SaveProfileList(profiles, 1), 1);
   for (int round = 0; round < 6; ++round) {
+    Profile = profiles[0].get();  // the child saves with this one current
     pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
