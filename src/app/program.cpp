@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include "screens/quest_steps.h"
+
 #include <cstdio>
 #include <vector>
 
@@ -99,6 +101,7 @@ int KelvarothMain(int argc, char** argv) {
   }
 
   RegisterBoardHooks();
+  RegisterQuestSteps();
   if (cl.checkData) {
     GameName = "Kelvaroth";
     int problems = RunDataChecks();

@@ -66,6 +66,8 @@ int TLoadingScreen::Mainloop() {
   ArtifactScreen->Setup();
   draw();
   ProfileManager->setup();
+  // Artifact kinds exist by now, so saved artifact ids find their kinds.
+  ProfileManager->loadProfiles();
   draw();
   if (GlobalSnd) GlobalSnd->_setupExactMusic(1);
   draw();

@@ -1,5 +1,7 @@
 #include "screens/profile_manager.h"
 
+#include "screens/profile_list.h"
+
 TProfileManager* ProfileManager = nullptr;
 
 TProfileManager::TProfileManager() : TPlainScreen("ProfileManager", {{"OK", 0}}) {}
@@ -9,5 +11,13 @@ int TProfileManager::mainloop() {
 }
 
 int TProfileManager::saveProfiles() {
-  return 0;
+  return SaveProfileList(profiles, loadedOnce);
+}
+
+int TProfileManager::loadProfiles() {
+  return LoadProfileList(profiles, loadedOnce);
+}
+
+TProfilePtr TProfileManager::CreateStartProfile() {
+  return CreateStartProfileIn(profiles, txtPlayer);
 }

@@ -5,13 +5,22 @@
 #include <string>
 
 #include "screens/plain_screen.h"
+#include "screens/profile.h"
 
 class TProfileManager : public TPlainScreen {
  public:
   TProfileManager();
   virtual int mainloop();
-  // Writes every profile and the profile list; the plain manager holds none.
+  // Writes every profile and then the profile list (never before the list was read).
   virtual int saveProfiles();
+  // Reads the profile list and every listed profile; sets the current Profile.
+  virtual int loadProfiles();
+  // A new profile named txtPlayer, appended to the list and returned (not made current).
+  virtual TProfilePtr CreateStartProfile();
+
+  std::vector<TProfilePtr> profiles;
+  std::string txtPlayer = "PLAYER";
+  int loadedOnce = 0;
 };
 
 extern TProfileManager* ProfileManager;
