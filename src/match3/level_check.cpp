@@ -7,6 +7,7 @@
 #include "media/media.h"
 #include "textdata/numbers.h"
 #include "textdata/rcm_file.h"
+#include "textdata/split_string.h"
 
 namespace {
 
@@ -29,21 +30,6 @@ int ValueCount(TRCMFile& file, const std::string& key) {
   int n = 0;
   while (n <= kMaxBoardSide * 4 && !file.getString(key, n).empty()) ++n;
   return n;
-}
-
-std::vector<std::string> Items(const std::string& text) {
-  std::vector<std::string> out;
-  std::string piece;
-  for (char ch : text) {
-    if (ch == ' ') {
-      out.push_back(piece);
-      piece.clear();
-    } else {
-      piece += ch;
-    }
-  }
-  if (!piece.empty()) out.push_back(piece);
-  return out;
 }
 
 // Reads the kind ids of the chip file, reporting its problems.
@@ -129,14 +115,15 @@ void CheckLevel(const std::string& path, const std::string& name, const std::set
   std::set<int> ordinary;
   for (int id : kinds)
     if (id <= 100) ordinary.insert(id);
-  std::vector<std::string> ids = Items(file->getString("level::data::availableChips", 0));
+  std::vector<std::string> ids =
+      SplitString(file->getString("level::data::availableChips", 0), " ");
   if (ids.empty()) problems.push_back(name + ": no available chip kinds");
   for (auto& item : ids) {
     float v = TextToFloat(item);
     if (item.empty() || !IsWhole(v) || !ordinary.count(TruncInt(v)))
       problems.push_back(name + ": available chip kind \"" + item + "\" does not exist");
   }
-  std::vector<std::string> counts = Items(file->getString("level::data::toCollect", 0));
+  std::vector<std::string> counts = SplitString(file->getString("level::data::toCollect", 0), " ");
   for (auto& item : counts) {
     float v = TextToFloat(item);
     if (item.empty() || !IsWhole(v) || v < 0)

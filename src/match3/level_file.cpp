@@ -9,24 +9,9 @@
 #include "media/media.h"
 #include "textdata/numbers.h"
 #include "textdata/rcm_file.h"
+#include "textdata/split_string.h"
 
 namespace {
-
-// Splits at single spaces: two spaces in a row give an empty item, a trailing space none.
-std::vector<std::string> SplitAtSpaces(const std::string& text) {
-  std::vector<std::string> out;
-  std::string piece;
-  for (char ch : text) {
-    if (ch == ' ') {
-      out.push_back(piece);
-      piece.clear();
-    } else {
-      piece += ch;
-    }
-  }
-  if (!piece.empty()) out.push_back(piece);
-  return out;
-}
 
 int ItemValue(const std::string& item) {
   return TruncToInt(TextToFloat(item));
@@ -71,8 +56,8 @@ int TLevel::_Load(const std::string& levelPath) {
 }
 
 int TLevel::_loadData(TRCMFile& file) {
-  std::vector<std::string> ids = SplitAtSpaces(file.getString("level::data::availableChips", 0));
-  std::vector<std::string> counts = SplitAtSpaces(file.getString("level::data::toCollect", 0));
+  std::vector<std::string> ids = SplitString(file.getString("level::data::availableChips", 0), " ");
+  std::vector<std::string> counts = SplitString(file.getString("level::data::toCollect", 0), " ");
   availableChips.clear();
   for (size_t k = 0; k < ids.size(); ++k) {
     int kindId = ItemValue(ids[k]);
