@@ -252,6 +252,8 @@ int TMainGame::mainLoop() {
     TProfile* profile = EnsureProfile();
     SetData(profile->questLevel);
   }
+  // Cash earned and power-ups bought on this level are kept even if the game ends badly later.
+  SaveAll();
   return wynik;
 }
 

@@ -24,6 +24,8 @@ void WriteGameScreen(TRCMFile& file) {
   file.setFloat("game::tilesCount", static_cast<float>(g.tilesCount), 0);
   file.setString("game::hint",
                  g.hint ? CellText(g.hint->tile1) + " " + CellText(g.hint->tile2) : "", 0);
+  // A click hides the hint: it fades out (and goes) from then on.
+  file.setFloat("game::hintShown", g.hint && g.hint->da > 0 ? 1.0f : 0.0f, 0);
   file.setFloat("game::cash", static_cast<float>(Profile ? Profile->cash : 0), 0);
   file.setString("game::level", g.levelName, 0);
   int number = g.outsideQuest ? g.outsideNumber : (Profile ? Profile->questLevelId : 0);
