@@ -55,6 +55,15 @@ std::string MovesScript() {
   return "wait 300\n"
          "state s0.txt\n"
          "click " +
+         Cell(0, 3) +
+         "\n"
+         "wait 5\n"
+         "click " +
+         Cell(0, 4) +
+         "   # no line: the chips go and come back\n"
+         "wait 60\n"
+         "state back.txt\n"
+         "click " +
          Cell(0, 2) +
          "\n"
          "wait 5\n"
@@ -107,6 +116,12 @@ TEST(SingleLevel, ClicksAndADragSwapChipsWithTheirScoresAndRepeatExactly) {
   EXPECT_EQ(ChipRow(s0, 0), "1, 1, 2, 3, 4");
   EXPECT_EQ(Field(s0, "toCollect"), "\"0 0 0 0 0\"");
 
+  // A swap that makes no line is undone: the board and the score are as before.
+  std::string back = ReadFile(first / "back.txt");
+  for (int r = 0; r < 5; ++r) EXPECT_EQ(ChipRow(back, r), ChipRow(s0, r)) << r;
+  EXPECT_EQ(Field(back, "score"), "0");
+  EXPECT_EQ(Field(back, "picked"), "\"\"");
+
   // The first click picks; the second, on a neighbour, swaps and clears the top row's line.
   EXPECT_EQ(Field(s1, "picked"), "\"0 2\"");
   EXPECT_EQ(Field(s2, "picked"), "\"\"");
@@ -124,7 +139,7 @@ TEST(SingleLevel, ClicksAndADragSwapChipsWithTheirScoresAndRepeatExactly) {
   EXPECT_EQ(Field(s3, "state"), "0");
 
   // The same seed and script give the same run, frame for frame.
-  for (const char* file : {"s0.txt", "s1.txt", "s2.txt", "s3.txt", "s2.png", "s3.png"})
+  for (const char* file : {"s0.txt", "back.txt", "s1.txt", "s2.txt", "s3.txt", "s2.png", "s3.png"})
     EXPECT_EQ(ReadFile(first / file), ReadFile(second / file)) << file;
 }
 
