@@ -17,6 +17,7 @@
 #include "media/media.h"
 #include "media/os_services.h"
 #include "screens/options.h"
+#include "screens/profile_hooks.h"
 
 namespace {
 
@@ -102,6 +103,7 @@ int KelvarothMain(int argc, char** argv) {
 
   RegisterBoardHooks();
   RegisterQuestSteps();
+  RegisterProfileHooks();
   if (cl.checkData) {
     GameName = "Kelvaroth";
     int problems = RunDataChecks();
