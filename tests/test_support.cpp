@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include <sys/wait.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -50,6 +52,32 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+GameRun RunScripted(const ScratchDir& scratch, const std::string& script, const std::string& extra,
+                    int seed) {
+  std::string scriptArg;
+  if (!script.empty()) {
+    WriteFile(scratch / "script.txt", script);
+    scriptArg = " --script script.txt";
+  }
+  std::string command = "cd '" + scratch.path() + "' && '" + GameBinary() +
+                        "' --headless --userdir '" + (scratch / "user") + "' --datadir '" +
+                        BuildDir() + "' --seed " + std::to_string(seed) + scriptArg + " " + extra +
+                        " > '" + (scratch / "out.txt") + "' 2>&1";
+  GameRun run;
+  int raw = std::system(command.c_str());
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.output = ReadFile(scratch / "out.txt");
+  return run;
+}
+
+std::string Field(const std::string& dump, const std::string& key) {
+  std::string needle = "\t" + key + " = ";
+  size_t at = dump.find(needle);
+  if (at == std::string::npos) return "";
+  size_t end = dump.find('\n', at);
+  return dump.substr(at + needle.size(), end - at - needle.size());
 }
 
 }  // namespace testing_support

@@ -41,4 +41,18 @@ std::string GameBinary();
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
 
+// One run of the real program.
+struct GameRun {
+  int status = -1;
+  std::string output;  // standard output and standard error together
+};
+// Runs the program headless from inside the scratch folder with the given script (written to
+// script.txt there; empty for none), the user folder scratch/user, the built game data and
+// the seed, plus extra arguments.
+GameRun RunScripted(const ScratchDir& scratch, const std::string& script,
+                    const std::string& extra = "", int seed = 1);
+// The value of "key = value" inside a state dump ("" when absent); the first one when the key
+// is in more than one group.
+std::string Field(const std::string& dump, const std::string& key);
+
 }  // namespace testing_support

@@ -47,6 +47,8 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       value(cl.scriptFile);
     } else if (arg == "--stats") {
       value(cl.statsFile);
+    } else if (arg == "--level") {
+      value(cl.level);
     } else if (arg == "--check-data") {
       cl.checkData = true;
     } else {
@@ -71,6 +73,8 @@ std::string UsageText() {
          "                     frame without waiting (for scripted runs)\n"
          "  --script FILE      play the commands of FILE (see README, \"Scripted runs\")\n"
          "  --stats FILE       at exit write frame count and CPU time per frame to FILE\n"
+         "  --level N|FILE     play quest level N, or the level file FILE, straight after\n"
+         "                     loading (see README, \"Playing a single level\")\n"
          "  --check-data       load every file of game/ the game reads, report problems,\n"
          "                     exit 1 when there are any\n";
 }

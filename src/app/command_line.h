@@ -19,6 +19,7 @@ struct TCommandLine {
   std::string scriptFile;
   std::string statsFile;
   bool checkData = false;
+  std::string level;  // --level: a quest level's number or a level file
   std::string error;  // set when the command line cannot be used
 };
 

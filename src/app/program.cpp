@@ -1,12 +1,11 @@
 #include "app/program.h"
 
-#include "screens/quest_steps.h"
-
 #include <cstdio>
 #include <vector>
 
 #include "app/check_data.h"
 #include "app/command_line.h"
+#include "app/controller.h"
 #include "app/frame_stats.h"
 #include "app/globals.h"
 #include "app/script.h"
@@ -18,6 +17,8 @@
 #include "media/os_services.h"
 #include "screens/options.h"
 #include "screens/profile_hooks.h"
+#include "screens/quest_steps.h"
+#include "screens/single_level.h"
 
 namespace {
 
@@ -81,6 +82,20 @@ int KelvarothMain(int argc, char** argv) {
     return 1;
   }
 
+  // A level that cannot be played is reported before any window opens.
+  TSingleLevel single;
+  if (!cl.level.empty()) {
+    single = SingleLevelFromArgument(cl.level, launchFolder);
+    std::vector<std::string> problems = CheckSingleLevel(single, AssetRoot);
+    if (!problems.empty()) {
+      std::fprintf(stderr, "kelvaroth: cannot play the level %s: %s\n", cl.level.c_str(),
+                   problems[0].c_str());
+      for (size_t i = 1; i < problems.size() && i < 10; ++i)
+        std::fprintf(stderr, "kelvaroth:   %s\n", problems[i].c_str());
+      return 2;
+    }
+  }
+
   MediaConfig config;
   config.backend = BackendKind::Real;
   config.headless = cl.headless;
@@ -120,5 +135,6 @@ int KelvarothMain(int argc, char** argv) {
 
   CreateStartupState();
   InitGame();
+  if (!cl.level.empty()) where = StartSingleLevel(single);
   RunGame();
 }

@@ -91,3 +91,7 @@ void WriteBoardState(TLevel& level, TRCMFile& file);
 // Checks every level file below gameDir ("data/levels/level-N.txt") and "data/chips.txt";
 // returns the number of problems found, each described in problems.
 int CheckLevelFiles(const std::string& gameDir, std::vector<std::string>& problems);
+// Checks one level file at path against the chip kinds of gameDir; returns the number of
+// problems found, each described in problems (without the file's name).
+int CheckLevelFile(const std::string& gameDir, const std::string& path,
+                   std::vector<std::string>& problems);

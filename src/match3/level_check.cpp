@@ -145,6 +145,11 @@ void CheckLevel(const std::string& path, const std::string& name, const std::set
     CheckRows(*file, name, "chains", rows, cols, {0, 1, 2}, "0, 1 or 2", problems);
   if (file->getFloat("level::chests::isChest", 0) != 0)
     CheckRows(*file, name, "chests", rows, cols, {0, 1}, "0 or 1", problems);
+  int cells = 0;
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols; ++c)
+      if (TruncInt(file->getFloat("level::tile::row" + std::to_string(r), c)) > 0) ++cells;
+  if (cells == 0) problems.push_back(name + ": no cell to play on (every cell is a hole)");
 }
 
 }  // namespace
@@ -168,4 +173,17 @@ int CheckLevelFiles(const std::string& gameDir, std::vector<std::string>& proble
     CheckLevel(path, name(n), kinds, problems);
   }
   return static_cast<int>(problems.size() - before);
+}
+
+int CheckLevelFile(const std::string& gameDir, const std::string& path,
+                   std::vector<std::string>& problems) {
+  std::vector<std::string> found;
+  std::set<int> kinds = CheckChipFile(gameDir, found);
+  CheckLevel(path, "level", kinds, found);
+  // The level's own problems read best without the placeholder name in front.
+  for (auto& p : found) {
+    if (p.compare(0, 7, "level: ") == 0) p = p.substr(7);
+    problems.push_back(p);
+  }
+  return static_cast<int>(found.size());
 }

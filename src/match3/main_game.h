@@ -89,6 +89,11 @@ class TMainGame : public TEkran {
   int gemsFree = 0;
   std::shared_ptr<THint> tempHint;
   float dFrameA = 0;
+  // Set while a level from outside the quest is on show (see SetOutsideLevel).
+  bool outsideQuest = false;
+  int outsideNumber = 0;
+  // What the state dump names the level by: its file as the player gave it.
+  std::string levelName;
 
   // Picking and swapping.
   virtual int _updateTilesOver();
@@ -174,6 +179,12 @@ class TMainGame : public TEkran {
   virtual std::shared_ptr<THint> FindHint_Move(int r1, int c1, int r2, int c2);
   virtual int isTutorialAwaiting();
   virtual int SetData(const TLevelPtr& newLevel);
+  // Plays a level outside the quest (a single level from the command line): its quest number
+  // (0 for a file of its own) picks the background, no tutorial interrupts it, the profile's
+  // quest does not move when it is won, and the screen returns to the main menu afterwards.
+  virtual int SetOutsideLevel(const TLevelPtr& newLevel, int number, const std::string& name);
+  // The number of the level on show: the quest level, or the one played outside the quest.
+  int levelNumber();
   virtual int _prepareSelf();
   virtual int _prepareBegin();
   virtual int _preparePowerUps();

@@ -100,8 +100,23 @@ int TMainGame::_setupBackgroundsUrls() {
 
 int TMainGame::SetData(const TLevelPtr& newLevel) {
   level = newLevel;
+  outsideQuest = false;
+  outsideNumber = 0;
+  levelName = level ? level->path : "";
   CountTiles();
   return 0;
+}
+
+int TMainGame::SetOutsideLevel(const TLevelPtr& newLevel, int number, const std::string& name) {
+  SetData(newLevel);
+  outsideQuest = true;
+  outsideNumber = number;
+  levelName = name;
+  return 0;
+}
+
+int TMainGame::levelNumber() {
+  return outsideQuest ? outsideNumber : EnsureProfile()->questLevelId;
 }
 
 int TMainGame::CountTiles() {
@@ -172,7 +187,19 @@ int BackgroundIndexForLevel(int levelId) {
 }
 
 int TMainGame::_prepareBackGround() {
-  int i = BackgroundIndexForLevel(EnsureProfile()->questLevelId);
+  int i = BackgroundIndexForLevel(levelNumber());
+  // A level file of its own has no quest number; its own background entry ("background-K")
+  // chooses, as the level designer meant.
+  if (outsideQuest && outsideNumber == 0 && level) {
+    const std::string prefix = "background-";
+    const std::string& url = level->backgroundUrl;
+    if (url.size() > prefix.size() && url.size() <= prefix.size() + 2 &&
+        url.compare(0, prefix.size(), prefix) == 0 &&
+        url.find_first_not_of("0123456789", prefix.size()) == std::string::npos) {
+      int k = std::stoi(url.substr(prefix.size()));
+      if (k >= 1 && k <= 10) i = k - 1;
+    }
+  }
   if (background) FreeImage(background);
   background = LoadImageFile(backUrls[static_cast<size_t>(i)]);
   return 0;
@@ -192,7 +219,8 @@ int TMainGame::prepare() {
   _prepareBackGround();
   if (GlobalSnd) GlobalSnd->playLevelMusic();
   _prepareDelta();
-  profile->actScreen = 2;
+  // Only the quest's own level is something to resume into.
+  if (!outsideQuest) profile->actScreen = 2;
   SaveAll();
   ResetHint();
   return 0;
@@ -218,6 +246,11 @@ int TMainGame::mainLoop() {
       if (TakeKeyHits(kKeyS) > 0) Shuffle();
     }
     if (fade == 1 && dFade == 1) break;
+  }
+  if (outsideQuest) {
+    // The single level is over: from here on the screen plays the profile's quest again.
+    TProfile* profile = EnsureProfile();
+    SetData(profile->questLevel);
   }
   return wynik;
 }
@@ -261,13 +294,15 @@ int TMainGame::_update_STATE_Begin() {
   if (FantomList.Count() != 0) return 0;
   state = 0;
   dFrameA = 1;
-  int id = EnsureProfile()->questLevelId;
-  if (id == 1) ShowTutorial(1);
-  if (id == 2) ShowTutorial(2);
-  if (id == 3) ShowTutorial(3);
-  for (int i = 0; i < 4; ++i)
-    if (id == PowerUpOn[static_cast<size_t>(i)]) ShowTutorial(4 + i);
-  if (id == 11) ShowTutorial(9);
+  if (!outsideQuest) {
+    int id = levelNumber();
+    if (id == 1) ShowTutorial(1);
+    if (id == 2) ShowTutorial(2);
+    if (id == 3) ShowTutorial(3);
+    for (int i = 0; i < 4; ++i)
+      if (id == PowerUpOn[static_cast<size_t>(i)]) ShowTutorial(4 + i);
+    if (id == 11) ShowTutorial(9);
+  }
   if (level) {
     level->blaskTime = MillisecondClock() + 500;
     level->secondTime = MillisecondClock() + 1000;
@@ -345,7 +380,11 @@ int TMainGame::_update_STATE_Win() {
   }
   fade = 1;
   dFade = 1;
-  wynik = EnsureProfile()->questLevelId == 100 ? 6 : 102;
+  if (outsideQuest) {
+    wynik = 1;  // a single level won leaves the quest where it stands
+  } else {
+    wynik = EnsureProfile()->questLevelId == 100 ? 6 : 102;
+  }
   return 0;
 }
 
@@ -399,8 +438,8 @@ int TMainGame::goMenu() {
 }
 
 int TMainGame::isTutorialAwaiting() {
-  if (NoTutorial) return 0;
-  int id = EnsureProfile()->questLevelId;
+  if (NoTutorial || outsideQuest) return 0;
+  int id = levelNumber();
   if (id == 1 || id == 2 || id == 3) return 1;
   for (int on : PowerUpOn)
     if (id == on) return 1;

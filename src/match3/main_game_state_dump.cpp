@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "app/state_dump.h"
 #include "match3/hint.h"
+#include "match3/level.h"
 #include "match3/main_game.h"
 #include "match3/tile.h"
 #include "screens/profile.h"
@@ -24,6 +25,11 @@ void WriteGameScreen(TRCMFile& file) {
   file.setString("game::hint",
                  g.hint ? CellText(g.hint->tile1) + " " + CellText(g.hint->tile2) : "", 0);
   file.setFloat("game::cash", static_cast<float>(Profile ? Profile->cash : 0), 0);
+  file.setString("game::level", g.levelName, 0);
+  int number = g.outsideQuest ? g.outsideNumber : (Profile ? Profile->questLevelId : 0);
+  file.setFloat("game::levelNumber", static_cast<float>(g.level ? number : 0), 0);
+  file.setFloat("game::score", static_cast<float>(g.level ? g.level->score : 0), 0);
+  file.setFloat("game::outsideQuest", g.outsideQuest ? 1.0f : 0.0f, 0);
   file.setFloat("game::questLevelId", static_cast<float>(Profile ? Profile->questLevelId : 0), 0);
 }
 

@@ -9,42 +9,15 @@
 #include "test_support.h"
 
 using testing_support::BuildDir;
+using testing_support::Field;
 using testing_support::GameBinary;
+using testing_support::GameRun;
 using testing_support::ReadFile;
+using testing_support::RunScripted;
 using testing_support::ScratchDir;
 using testing_support::WriteFile;
 
 namespace {
-
-struct GameRun {
-  int status = -1;
-  std::string output;
-};
-
-// Runs the program headless with a script in a scratch user folder; returns its exit status and
-// its standard output.
-GameRun RunScripted(const ScratchDir& scratch, const std::string& script,
-                    const std::string& extra = "") {
-  WriteFile(scratch / "script.txt", script);
-  std::string command = "cd '" + scratch.path() + "' && '" + GameBinary() +
-                        "' --headless --userdir '" + (scratch / "user") + "' --datadir '" +
-                        BuildDir() + "' --seed 1 --script script.txt " + extra + " > '" +
-                        (scratch / "out.txt") + "' 2>&1";
-  GameRun run;
-  int raw = std::system(command.c_str());
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  run.output = ReadFile(scratch / "out.txt");
-  return run;
-}
-
-// The value of "key = value" inside a state dump ("" when absent).
-std::string Field(const std::string& dump, const std::string& key) {
-  std::string needle = "\t" + key + " = ";
-  size_t at = dump.find(needle);
-  if (at == std::string::npos) return "";
-  size_t end = dump.find('\n', at);
-  return dump.substr(at + needle.size(), end - at - needle.size());
-}
 
 // The rows of the plain screens: row i is centred at y = 382 + 56 i.
 int RowY(int i) {
