@@ -3,6 +3,7 @@
 #include "app/check_pictures.h"
 #include "app/globals.h"
 #include "app/startup.h"
+#include "audio/check_sound_data.h"
 #include "gui/gui_check.h"
 #include "media/media.h"
 #include "textdata/check_text_data.h"
@@ -50,6 +51,7 @@ int RunDataChecks() {
   CheckTextData(report);
   CheckGuiData(report);
   CheckPictureData(report);
+  CheckSoundData(report);
   for (auto& check : Checks()) check(report);
   // Checks that report whole lines already name the file in them.
   for (auto& p : report.problems) PrintLine(p.problem.empty() ? p.path : p.path + ": " + p.problem);

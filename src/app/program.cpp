@@ -16,6 +16,7 @@
 #include "media/media.h"
 #include "media/os_services.h"
 #include "screens/options.h"
+#include "screens/profile_hooks.h"
 #include "screens/quest_steps.h"
 #include "screens/single_level.h"
 
@@ -117,6 +118,7 @@ int KelvarothMain(int argc, char** argv) {
 
   RegisterBoardHooks();
   RegisterQuestSteps();
+  RegisterProfileHooks();
   if (cl.checkData) {
     GameName = "Kelvaroth";
     int problems = RunDataChecks();

@@ -1,11 +1,14 @@
 // The sound part of --check-data over a small game folder: sounds that do not decode, effects
 // that run on and loops too short to loop are reported; good files and missing files are not
-// (missing ones belong to the data-file check).
+// (missing ones belong to the data-file check). The program's --check-data reports both.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
+
+#include <sys/wait.h>
 
 #include "audio/check_sound_data.h"
 #include "ogg_writer.h"
@@ -75,6 +78,47 @@ TEST(AudioCheckData, BuiltGameSoundsHaveNoProblems) {
   MediaScope media;
   std::vector<std::string> problems;
   EXPECT_EQ(CheckSoundData(testing_support::BuildDir() + "/game", problems), 0) << problems.front();
+}
+
+}  // namespace
+
+namespace {
+
+struct CheckRun {
+  int status = -1;
+  std::string output;
+};
+
+CheckRun RunCheckData(const std::string& dataDir, const std::string& outFile) {
+  const std::string command = "'" + testing_support::GameBinary() + "' --check-data --datadir '" +
+                              dataDir + "' > '" + outFile + "' 2>&1";
+  const int raw = std::system(command.c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, testing_support::ReadFile(outFile)};
+}
+
+TEST(AudioCheckData, TheProgramsCheckDataReportsMissingAndBrokenSounds) {
+  ScratchDir dir;
+  WriteTone(dir / "game/sfx/good.ogg", 0.3);
+  WriteFile(dir / "game/sfx/broken.ogg", "OggS but not really a Vorbis stream");
+  WriteFile(dir / "game/data/globalSnd.txt", Catalogue({}, {{"cash", "sfx/good.ogg"},
+                                                            {"match", "sfx/broken.ogg"},
+                                                            {"hint", "sfx/missing.ogg"}}));
+  CheckRun run = RunCheckData(dir.path(), dir / "out.txt");
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_NE(run.output.find("\ngame/sfx/broken.ogg: cannot be decoded"), std::string::npos)
+      << run.output;
+  EXPECT_NE(run.output.find("globalSnd::snd3::url names no file (game/sfx/missing.ogg)"),
+            std::string::npos)
+      << run.output;
+  EXPECT_EQ(run.output.find("good.ogg"), std::string::npos) << run.output;
+}
+
+TEST(AudioCheckData, TheBuiltGamePassesTheProgramsCheckData) {
+  if (!KELVAROTH_SOUNDS_BUILT) GTEST_SKIP() << "sounds are not built (KELVAROTH_ASSETS=OFF)";
+  ScratchDir dir;
+  CheckRun run = RunCheckData(testing_support::BuildDir(), dir / "out.txt");
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(run.output, "");
 }
 
 }  // namespace
