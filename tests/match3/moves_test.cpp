@@ -391,15 +391,18 @@ TEST_F(MovesTest, ChipsUnderAChestCannotBePickedMovedOrContinueALine) {
 TEST_F(MovesTest, PowerUpChipSwappedWithAnyNeighbourFiresWhereItLands) {
   struct Case {
     const char* name;
-    const char* row2;  // the bomb chip sits at (2, 2)
-    int r, c;          // the neighbour it is swapped with
+    const char* row2;     // the bomb chip sits at (2, 2)
+    int r, c;             // the neighbour it is swapped with
+    bool neighbourFirst;  // the neighbour was picked first (the bomb is the pair's second chip)
   };
-  const Case cases[] = {{"up", "5, 1, 101, 3, 4", 1, 2},
-                        {"down", "5, 1, 101, 3, 4", 3, 2},
-                        {"left", "5, 1, 101, 3, 4", 2, 1},
-                        {"right", "5, 1, 101, 3, 4", 2, 3},
+  const Case cases[] = {{"up", "5, 1, 101, 3, 4", 1, 2, false},
+                        {"down", "5, 1, 101, 3, 4", 3, 2, false},
+                        {"left", "5, 1, 101, 3, 4", 2, 1, false},
+                        {"right", "5, 1, 101, 3, 4", 2, 3, false},
+                        {"right, picked from the neighbour", "5, 1, 101, 3, 4", 2, 3, true},
                         // The neighbour completes "1 1 1" where the bomb was: only the bomb acts.
-                        {"left, making a line", "5, 1, 101, 1, 1", 2, 1}};
+                        {"left, making a line", "5, 1, 101, 1, 1", 2, 1, false},
+                        {"left, making a line, from the neighbour", "5, 1, 101, 1, 1", 2, 1, true}};
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
     board_test::SoundScope sound;
@@ -408,7 +411,11 @@ TEST_F(MovesTest, PowerUpChipSwappedWithAnyNeighbourFiresWhereItLands) {
     Play p(Board(chips));
     TChipPtr bomb = p.chip(2, 2);
     TChipPtr other = p.chip(k.r, k.c);
-    p.game.SwapTiles(p.at(2, 2), p.at(k.r, k.c));
+    if (k.neighbourFirst) {
+      p.game.SwapTiles(p.at(k.r, k.c), p.at(2, 2));
+    } else {
+      p.game.SwapTiles(p.at(2, 2), p.at(k.r, k.c));
+    }
     p.frames(20);
     int now = MillisecondClock();
     EXPECT_EQ(p.game.pairsList.Count(), 0);
