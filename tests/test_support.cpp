@@ -55,7 +55,7 @@ std::string ReadFile(const std::string& path) {
 }
 
 GameRun RunScripted(const ScratchDir& scratch, const std::string& script, const std::string& extra,
-                    int seed) {
+                    int seed, const std::string& dataDir) {
   std::string scriptArg;
   if (!script.empty()) {
     WriteFile(scratch / "script.txt", script);
@@ -63,8 +63,9 @@ GameRun RunScripted(const ScratchDir& scratch, const std::string& script, const 
   }
   std::string command = "cd '" + scratch.path() + "' && '" + GameBinary() +
                         "' --headless --userdir '" + (scratch / "user") + "' --datadir '" +
-                        BuildDir() + "' --seed " + std::to_string(seed) + scriptArg + " " + extra +
-                        " > '" + (scratch / "out.txt") + "' 2>&1";
+                        (dataDir.empty() ? BuildDir() : dataDir) + "' --seed " +
+                        std::to_string(seed) + scriptArg + " " + extra + " > '" +
+                        (scratch / "out.txt") + "' 2>&1";
   GameRun run;
   int raw = std::system(command.c_str());
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

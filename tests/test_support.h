@@ -47,10 +47,11 @@ struct GameRun {
   std::string output;  // standard output and standard error together
 };
 // Runs the program headless from inside the scratch folder with the given script (written to
-// script.txt there; empty for none), the user folder scratch/user, the built game data and
-// the seed, plus extra arguments.
+// script.txt there; empty for none), the user folder scratch/user, the seed, plus extra
+// arguments. The data folder (the one that holds game/ and the marker files) is the build
+// folder unless dataDir names another.
 GameRun RunScripted(const ScratchDir& scratch, const std::string& script,
-                    const std::string& extra = "", int seed = 1);
+                    const std::string& extra = "", int seed = 1, const std::string& dataDir = "");
 // The value of "key = value" inside a state dump ("" when absent); the first one when the key
 // is in more than one group.
 std::string Field(const std::string& dump, const std::string& key);

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "game_screen_fixture.h"
+#include "sound_recorder.h"
 
 using game_test::GameScreenTest;
 
@@ -160,6 +161,7 @@ TEST_F(GameScreenTest, CellsToClearOrGoalsKeepTheLevelGoing) {
 }
 
 TEST_F(GameScreenTest, VictoryDissolvesTheBoardDiagonallyAndDropsTheHint) {
+  board_test::SoundScope sound;
   Load(game_test::Board({"1, 2, 1", "3, 4, 3", "1, 2, 1"}));
   game.hint = std::make_shared<THint>();
   game.state = 0;
@@ -168,6 +170,10 @@ TEST_F(GameScreenTest, VictoryDissolvesTheBoardDiagonallyAndDropsTheHint) {
   EXPECT_EQ(game.state, 2);
   EXPECT_EQ(game.hint, nullptr);
   EXPECT_EQ(game.hintTime, now + 6000);
+  EXPECT_EQ(sound.snd.music, std::vector<std::string>{"win"});
+  EXPECT_EQ(game.dFrameA, 0);
+  ASSERT_NE(game.actCaption, nullptr);
+  EXPECT_EQ(game.actCaption->n, 1);
   ASSERT_EQ(FantomList.Count(), 9);
   FantomList.ForEach([&](const std::shared_ptr<TFantom>& f) {
     EXPECT_EQ(f->typ, 1);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game_screen_fixture.h"
+#include "sound_recorder.h"
 
 using game_test::GameScreenTest;
 
@@ -105,6 +106,7 @@ TEST_F(HintTest, ArrowsPointAtEachOther) {
 }
 
 TEST_F(HintTest, HintAfterSixSecondsIdleAndGoneAfterAClick) {
+  board_test::SoundScope sound;
   Load(game_test::Board({"1, 2, 1", "2, 1, 3", "4, 5, 4"}));
   game.ResetHint();
   AdvanceVirtualClock(5999);
@@ -113,6 +115,7 @@ TEST_F(HintTest, HintAfterSixSecondsIdleAndGoneAfterAClick) {
   AdvanceVirtualClock(2);
   game._updateHint();
   ASSERT_NE(game.hint, nullptr);
+  EXPECT_EQ(sound.snd.sounds, std::vector<std::string>{"hint"});
   // Finding it restarted the wait; it fades in over 20 frames.
   auto shown = game.hint;
   for (int i = 0; i < 20; ++i) shown->update();
@@ -128,6 +131,7 @@ TEST_F(HintTest, HintAfterSixSecondsIdleAndGoneAfterAClick) {
 }
 
 TEST_F(HintTest, RestingBoardWithoutMovesIsShuffled) {
+  board_test::SoundScope sound;
   Load(game_test::Board({"1, 2, 3", "2, 3, 1", "4, 5, 4"}));
   game.nothingHappens = 1;
   game.CHECK_MOVES();
@@ -141,6 +145,7 @@ TEST_F(HintTest, RestingBoardWithoutMovesIsShuffled) {
   // An empty board (nothing could refill it) is not shuffled again and again.
   game.CHECK_MOVES();
   EXPECT_EQ(CaptionList.Count(), 1);
+  EXPECT_EQ(sound.snd.sounds, std::vector<std::string>{"shuffle"});
 }
 
 TEST_F(HintTest, ShuffledBoardRefillsAndSettlesWithAMove) {

@@ -8,6 +8,7 @@
 #include "board_fixture.h"
 #include "match3/caption.h"
 #include "match3/pair.h"
+#include "sound_recorder.h"
 
 using board_test::LevelText;
 using board_test::LoadFromText;
@@ -33,6 +34,7 @@ class Play {
   Play& operator=(const Play&) = delete;
 
   TTilePtr at(int r, int c) const { return level->TileAt(r, c); }
+  TChipPtr chip(int r, int c) const { return at(r, c)->chip; }
   int id(int r, int c) const { return at(r, c)->chip ? at(r, c)->chip->id : 0; }
 
   // One frame of normal play, in the game screen's order.
@@ -173,20 +175,39 @@ TEST_F(MovesTest, DragsSwapOnlyPastFivePixelsAlongTheMainAxis) {
 }
 
 TEST_F(MovesTest, SwapWithoutALineGoesAndComesBack) {
+  board_test::SoundScope sound;
   Play p(Board(Quiet()));
   auto before = p.ids();
+  auto swapped = before;
+  std::swap(swapped[2][2], swapped[2][3]);
   p.click(2, 2);
   p.press(2, 3);  // this frame starts the swap
+  EXPECT_EQ(sound.snd.sounds, std::vector<std::string>{"moveUp"});
   int frames = 1;
   p.mouse.leftHolded = 0;
   while (p.game.pairsList.Count() > 0 && frames < 200) {
     p.frame();
     ++frames;
+    if (frames == 19) {
+      // Still on the way over: nothing has changed places and nothing was refused yet.
+      EXPECT_EQ(p.ids(), before);
+      EXPECT_EQ(sound.snd.count("no"), 0);
+    }
+    if (frames == 20) {
+      // Over: the chips have changed cells, no line was found, and they start back.
+      EXPECT_EQ(p.ids(), swapped);
+      EXPECT_EQ(sound.snd.count("no"), 1);
+      ASSERT_EQ(p.game.pairsList.Count(), 1);
+      EXPECT_EQ(p.game.pairsList.First()->byloCheck, 1);
+      EXPECT_FLOAT_EQ(p.game.pairsList.First()->p, 0);
+    }
   }
   EXPECT_EQ(frames, 40);  // 20 frames over (the first is the pressing frame), 20 back
   EXPECT_EQ(p.ids(), before);
   EXPECT_EQ(p.level->score, 0);
   EXPECT_TRUE(p.at(2, 2)->chip->isFree());
+  EXPECT_TRUE(p.at(2, 3)->chip->isFree());
+  EXPECT_EQ(sound.snd.sounds, (std::vector<std::string>{"moveUp", "no"}));
 }
 
 TEST_F(MovesTest, SwapsThatMatch) {
@@ -196,6 +217,7 @@ TEST_F(MovesTest, SwapsThatMatch) {
     int r1, c1, r2, c2;
     int score;
     bool powerUp;  // the moved chip (now on r2, c2) turns into a bomb or lightning chip
+    int cleared;   // chips set to vanish by the match
   };
   const std::vector<Case> cases = {
       {"line of three",
@@ -205,7 +227,8 @@ TEST_F(MovesTest, SwapsThatMatch) {
        0,
        2,
        45,
-       false},
+       false,
+       3},
       {"line of four",
        {"1, 1, 3, 1, 5", "3, 4, 1, 4, 2", "5, 1, 2, 3, 4", "2, 3, 4, 5, 1", "4, 5, 1, 2, 3"},
        1,
@@ -213,7 +236,8 @@ TEST_F(MovesTest, SwapsThatMatch) {
        0,
        2,
        120,
-       false},
+       false,
+       4},
       {"line of five",
        {"1, 1, 3, 1, 1", "3, 4, 1, 4, 2", "5, 1, 2, 3, 4", "2, 3, 4, 5, 1", "4, 5, 1, 2, 3"},
        1,
@@ -221,7 +245,8 @@ TEST_F(MovesTest, SwapsThatMatch) {
        0,
        2,
        120,
-       true},
+       true,
+       4},
       {"an L of three and three",
        {"1, 2, 3, 4, 5", "3, 4, 1, 1, 2", "1, 1, 2, 3, 4", "2, 3, 1, 5, 1", "4, 5, 1, 2, 3"},
        1,
@@ -229,7 +254,17 @@ TEST_F(MovesTest, SwapsThatMatch) {
        2,
        2,
        120,
-       true},
+       true,
+       4},
+      {"a T of three and three",
+       {"2, 3, 1, 4, 5", "3, 1, 4, 1, 2", "5, 4, 1, 3, 4", "2, 3, 1, 5, 3", "4, 5, 2, 2, 3"},
+       0,
+       2,
+       1,
+       2,
+       120,
+       true,
+       4},
       {"two lines at once",
        {"1, 2, 3, 5, 4", "3, 4, 3, 5, 2", "5, 1, 5, 3, 4", "2, 3, 4, 1, 5", "4, 5, 1, 2, 3"},
        2,
@@ -237,11 +272,13 @@ TEST_F(MovesTest, SwapsThatMatch) {
        2,
        3,
        360,
-       false},
+       false,
+       6},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
     board_test::ClearEffects();
+    board_test::SoundScope sound;
     Play p(Board(k.chips));
     ASSERT_TRUE(p.game.CheckMatch(p.at(k.r1, k.c1)).empty());
     TChipPtr moved = p.at(k.r1, k.c1)->chip;
@@ -250,15 +287,26 @@ TEST_F(MovesTest, SwapsThatMatch) {
     EXPECT_EQ(p.level->score, k.score);
     EXPECT_EQ(p.game.pairsList.Count(), 0);
     EXPECT_EQ(moved->Tile(), p.at(k.r2, k.c2));
+    int destroying = 0;
+    for (int r = 0; r < 5; ++r)
+      for (int c = 0; c < 5; ++c)
+        if (p.at(r, c)->chip && p.at(r, c)->chip->state == kChipDestroying) ++destroying;
+    EXPECT_EQ(destroying, k.cleared);
+    EXPECT_EQ(sound.snd.count("no"), 0);
     if (k.powerUp) {
       EXPECT_EQ(moved->state, kChipRest);
       ASSERT_TRUE(moved->changeChipTo);
       EXPECT_TRUE(moved->changeChipTo->id == kBombChipId ||
                   moved->changeChipTo->id == kLightningChipId);
-      EXPECT_EQ(CaptionList.Count(), 1);
+      ASSERT_EQ(CaptionList.Count(), 1);
+      EXPECT_GE(CaptionList.First()->n, 5);  // one of the five combo captions
+      EXPECT_LE(CaptionList.First()->n, 9);
+      EXPECT_EQ(sound.snd.count("createBomb"), 1);
     } else {
       EXPECT_EQ(moved->state, kChipDestroying);
       EXPECT_EQ(moved->changeChipTo, nullptr);
+      EXPECT_EQ(CaptionList.Count(), 0);
+      EXPECT_EQ(sound.snd.count("createBomb"), 0);
     }
   }
 }
@@ -309,6 +357,143 @@ TEST_F(MovesTest, PowerUpChipsFireWhenSwappedOrClicked) {
     EXPECT_NE(p.at(0, 2)->lightTime, 0);
     EXPECT_EQ(p.at(4, 0)->chip->state, kChipRest);
   }
+}
+
+TEST_F(MovesTest, ChipsUnderAChestCannotBePickedMovedOrContinueALine) {
+  board_test::SoundScope sound;
+  Play p(Board(
+      {"1, 1, 3, 4, 5", "3, 4, 1, 1, 2", "5, 1, 2, 3, 4", "2, 3, 4, 5, 1", "4, 5, 1, 2, 3"}, {}, {},
+      {"1, 0, 0, 0, 0", "0, 0, 0, 0, 0", "0, 0, 0, 0, 0", "0, 0, 0, 0, 0", "0, 0, 0, 0, 0"}));
+  auto before = p.ids();
+  p.click(0, 0);
+  EXPECT_EQ(p.game.picked, nullptr);
+  // Neither from its own side nor from a neighbour's.
+  p.click(0, 1);
+  EXPECT_EQ(p.game.picked, p.at(0, 1));
+  p.click(0, 0);
+  EXPECT_EQ(p.game.picked, p.at(0, 1));
+  EXPECT_EQ(p.game.pairsList.Count(), 0);
+  p.game.SwapTiles(p.at(1, 0), p.at(0, 0));
+  EXPECT_EQ(p.game.pairsList.Count(), 0);
+  EXPECT_EQ(sound.snd.count("moveUp"), 0);
+  // Moving a 1 up beside "1 1" whose first chip lies under the chest makes no line: the swap
+  // is refused at its end and comes back.
+  p.game.picked = nullptr;
+  p.game.SwapTiles(p.at(1, 2), p.at(0, 2));
+  p.frames(40);
+  EXPECT_EQ(p.game.pairsList.Count(), 0);
+  EXPECT_EQ(p.level->score, 0);
+  EXPECT_EQ(sound.snd.count("no"), 1);
+  EXPECT_EQ(p.ids(), before);
+  EXPECT_EQ(p.at(0, 0)->chest, 1);
+}
+
+TEST_F(MovesTest, PowerUpChipSwappedWithAnyNeighbourFiresWhereItLands) {
+  struct Case {
+    const char* name;
+    const char* row2;     // the bomb chip sits at (2, 2)
+    int r, c;             // the neighbour it is swapped with
+    bool neighbourFirst;  // the neighbour was picked first (the bomb is the pair's second chip)
+  };
+  const Case cases[] = {{"up", "5, 1, 101, 3, 4", 1, 2, false},
+                        {"down", "5, 1, 101, 3, 4", 3, 2, false},
+                        {"left", "5, 1, 101, 3, 4", 2, 1, false},
+                        {"right", "5, 1, 101, 3, 4", 2, 3, false},
+                        {"right, picked from the neighbour", "5, 1, 101, 3, 4", 2, 3, true},
+                        // The neighbour completes "1 1 1" where the bomb was: only the bomb acts.
+                        {"left, making a line", "5, 1, 101, 1, 1", 2, 1, false},
+                        {"left, making a line, from the neighbour", "5, 1, 101, 1, 1", 2, 1, true}};
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    board_test::SoundScope sound;
+    auto chips = Quiet();
+    chips[2] = k.row2;
+    Play p(Board(chips));
+    TChipPtr bomb = p.chip(2, 2);
+    TChipPtr other = p.chip(k.r, k.c);
+    if (k.neighbourFirst) {
+      p.game.SwapTiles(p.at(k.r, k.c), p.at(2, 2));
+    } else {
+      p.game.SwapTiles(p.at(2, 2), p.at(k.r, k.c));
+    }
+    p.frames(20);
+    int now = MillisecondClock();
+    EXPECT_EQ(p.game.pairsList.Count(), 0);
+    EXPECT_EQ(bomb->Tile(), p.at(k.r, k.c));
+    EXPECT_EQ(bomb->state, kChipDestroying);
+    EXPECT_EQ(other->Tile(), p.at(2, 2));
+    // Fired on the cell it moved to: that cell is hit at once, the cell it left 160 ms later.
+    EXPECT_EQ(p.at(k.r, k.c)->bombTime, now);
+    EXPECT_EQ(p.at(2, 2)->bombTime, now + 160);
+    EXPECT_EQ(p.level->score, 0);
+    EXPECT_EQ(sound.snd.count("no"), 0);
+    EXPECT_EQ(sound.snd.count("bomb"), 1);
+    EXPECT_EQ(sound.snd.count("bomb2"), 1);
+  }
+
+  // A bomb chip and a lightning chip swapped: each fires on its new cell.
+  auto chips = Quiet();
+  chips[2] = "5, 1, 101, 102, 4";
+  Play p(Board(chips));
+  p.game.SwapTiles(p.at(2, 2), p.at(2, 3));
+  p.frames(20);
+  int now = MillisecondClock();
+  EXPECT_EQ(p.at(2, 3)->bombTime, now);
+  EXPECT_EQ(p.at(0, 2)->lightTime, now + 300);  // two cells above the lightning's new cell
+  EXPECT_EQ(p.at(2, 0)->lightTime, now + 300);
+  EXPECT_EQ(p.at(4, 4)->lightTime, 0);
+}
+
+TEST_F(MovesTest, PickedBombChipFiresOnTheNextClickAnywhere) {
+  auto chips = Quiet();
+  chips[2] = "5, 1, 101, 3, 4";
+  Play p(Board(chips));
+  p.click(2, 2);
+  EXPECT_EQ(p.game.picked, p.at(2, 2));
+  p.press(2, 3);  // a neighbour: no swap, the bomb fires where it is
+  int now = MillisecondClock();
+  EXPECT_EQ(p.at(2, 2)->bombTime, now);
+  EXPECT_EQ(p.at(2, 3)->bombTime, now + 160);
+  // The press went to the bomb alone: it neither picked the neighbour nor started a drag.
+  EXPECT_EQ(p.game.picked, nullptr);
+  EXPECT_EQ(p.game.holded, 0);
+  p.release();
+  EXPECT_EQ(p.game.picked, nullptr);
+  EXPECT_EQ(p.game.pairsList.Count(), 0);
+  EXPECT_EQ(p.chip(2, 2)->state, kChipDestroying);
+  EXPECT_EQ(p.chip(2, 2)->id, kBombChipId);
+  EXPECT_EQ(p.chip(2, 3)->id, 3);
+}
+
+TEST_F(MovesTest, PressingThePickedCellAgainMeasuresTheDragFromTheNewPress) {
+  Play p(Board(Quiet()));
+  p.click(2, 2);
+  // Press again on the same cell, 20 pixels right of its centre: the pick stays.
+  p.press(2, 2, 20, 0);
+  EXPECT_EQ(p.game.picked, p.at(2, 2));
+  EXPECT_EQ(p.game.hx, p.at(2, 2)->drawX + 20);
+  // 4 more pixels: 24 from the first press, but only 4 from this one.
+  p.moveTo(p.mouse.x + 4, p.mouse.y);
+  p.frame();
+  EXPECT_EQ(p.game.pairsList.Count(), 0);
+  p.moveTo(p.mouse.x + 2, p.mouse.y);
+  p.frame();
+  ASSERT_EQ(p.game.pairsList.Count(), 1);
+  EXPECT_EQ(p.game.pairsList.First()->chip2, p.chip(2, 3));
+}
+
+TEST_F(MovesTest, SwapWhoseChipIsBlownAwayMidwayEndsWithoutMoving) {
+  Play p(Board(Quiet()));
+  TChipPtr first = p.chip(2, 2), second = p.chip(2, 3);
+  p.game.SwapTiles(p.at(2, 2), p.at(2, 3));
+  p.frames(10);
+  second->KILL();  // what the end of a blast does to a chip: its cell lets go of it
+  p.frames(10);
+  EXPECT_EQ(p.game.pairsList.Count(), 0);
+  EXPECT_EQ(first->Tile(), p.at(2, 2));
+  EXPECT_EQ(p.chip(2, 2), first);
+  EXPECT_TRUE(first->isFree());
+  EXPECT_NE(p.chip(2, 3), second);
 }
 
 TEST_F(MovesTest, FallingStopsAtHolesAndLocksAndCreatorsRefill) {

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "game_screen_fixture.h"
+#include "sound_recorder.h"
 
 using game_test::GameScreenTest;
 
@@ -120,6 +121,89 @@ TEST_F(PowerUpTest, UnlockingCostsTheUnlockPriceOnlyThenASecondClickUsesIt) {
   ClickButton(1);
   EXPECT_EQ(profile.unlockedPowerUp[1], 0);
   EXPECT_EQ(profile.cash, 11999);
+}
+
+TEST_F(PowerUpTest, BuyingSoundsAndRefusals) {
+  board_test::SoundScope sound;
+  Board6();
+  profile.cash = 5000;
+  ClickButton(0);  // unlock
+  ClickButton(0);  // no cash left for a use
+  EXPECT_EQ(sound.snd.sounds,
+            (std::vector<std::string>{"(click)", "unlockPowerUp", "(click)", "no"}));
+  EXPECT_EQ(profile.cash, 0);
+  EXPECT_EQ(game.gameMode, 0);
+  ASSERT_EQ(CaptionList.Count(), 1);
+  EXPECT_EQ(CaptionList.First()->n, 2);
+  EXPECT_EQ(CaptionList.First()->x, 150);  // the middle of the first button
+}
+
+TEST_F(PowerUpTest, ModesAimAndFireByClicksOnTheBoard) {
+  board_test::SoundScope sound;
+  Board6();
+  profile.unlockedPowerUp = {1, 1, 1, 1};
+  profile.cash = 100000;
+  ClickButton(0);
+  ASSERT_EQ(game.gameMode, 1);
+  // A press beside the board does nothing and the mode stays.
+  PressAt(5, 400);
+  game._updateTilesOver();
+  Release();
+  EXPECT_EQ(game.gameMode, 1);
+  // Hovering a cell aims at its row; nothing is hit yet.
+  TTilePtr target = At(3, 2);
+  Mouse->x = static_cast<float>(target->drawX);
+  Mouse->y = static_cast<float>(target->drawY);
+  int particles = ParticleList.Count();
+  game._updateTilesOver();
+  EXPECT_EQ(game.over, target);
+  EXPECT_EQ(game.gameMode, 1);
+  EXPECT_EQ(ParticleList.Count(), particles + 6);  // one spark per cell of the row
+  for (int c = 0; c < 6; ++c) EXPECT_EQ(At(3, c)->lineTime, 0);
+  // The press fires the line from the cell outward and ends the mode.
+  Tick();
+  PressAt(static_cast<float>(target->drawX), static_cast<float>(target->drawY));
+  int now = MillisecondClock();
+  game._updateTilesOver();
+  Release();
+  EXPECT_EQ(game.gameMode, 0);
+  for (int c = 0; c < 6; ++c) EXPECT_EQ(At(3, c)->lineTime, now + 50 * std::abs(c - 2)) << c;
+  EXPECT_EQ(At(2, 2)->lineTime, 0);
+  EXPECT_EQ(game.picked, nullptr) << "the aiming press does not pick";
+  EXPECT_EQ(sound.snd.count("powerUpUse"), 1);
+
+  // The kind remover: the press on a plain chip removes its kind.
+  ClickButton(1);
+  ASSERT_EQ(game.gameMode, 2);
+  TTilePtr kindCell = At(0, 0);  // kind 1, eight of them on the board
+  PressAt(static_cast<float>(kindCell->drawX), static_cast<float>(kindCell->drawY));
+  game._updateTilesOver();
+  Release();
+  EXPECT_EQ(game.gameMode, 0);
+  EXPECT_EQ(FlyingChipList.Count(), 8);
+  for (int r = 0; r < 6; ++r)
+    for (int c = 0; c < 6; ++c)
+      if (At(r, c)->chip) {
+        EXPECT_NE(At(r, c)->chip->id, 1) << r << "," << c;
+      }
+  EXPECT_EQ(sound.snd.count("powerUpUse"), 2);
+}
+
+TEST_F(PowerUpTest, BuyingWhileAModeIsActive) {
+  Board6();
+  profile.unlockedPowerUp = {1, 1, 1, 1};
+  profile.cash = 100000;
+  ClickButton(0);
+  EXPECT_EQ(game.gameMode, 1);
+  ClickButton(1);  // the new mode replaces the old one; the first price is not returned
+  EXPECT_EQ(game.gameMode, 2);
+  EXPECT_EQ(profile.cash, 100000 - 1500 - 3000);
+  ClickButton(3);  // the big bomb leaves the mode as it is
+  EXPECT_EQ(game.gameMode, 2);
+  EXPECT_EQ(BombList.Count(), 1);
+  ClickButton(2);
+  EXPECT_EQ(game.gameMode, 3);
+  EXPECT_EQ(profile.cash, 100000 - 1500 - 3000 - 10000 - 5000);
 }
 
 TEST_F(PowerUpTest, PopUpAfterHalfASecondOfHovering) {
