@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "media/graphics.h"
+
 namespace media_internal {
 
 namespace {
@@ -53,6 +55,10 @@ void SpriteBatch::Add(const BatchKey& key, const BatchVertex* four) {
       target = i;
       break;
     }
+    // Added light commutes on the 8-bit frame: each such quad adds its own term to the pixel,
+    // saturating, whatever came before, so light quads may pass one another.
+    if (key.blend == kBlendLight && open_[static_cast<size_t>(i)].key.blend == kBlendLight)
+      continue;
     if (Overlaps(open_[static_cast<size_t>(i)], box, tests)) break;
   }
   if (target < 0) {

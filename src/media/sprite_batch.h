@@ -2,7 +2,9 @@
 // (one per texture, blend mode and clip rectangle) stay open at once, and a quad joins an
 // earlier batch of its kind whenever no quad drawn after that batch overlaps it: pictures that
 // do not overlap may be drawn in any order, so the picture on screen is exactly the one of the
-// draw calls in order, with far fewer draws. Storage is allocated once: drawing never allocates.
+// draw calls in order, with far fewer draws. Quads that add light may also pass one another
+// where they overlap, since adding is the same in any order. Storage is allocated once: drawing
+// never allocates.
 #pragma once
 
 #include <vector>
