@@ -3,6 +3,7 @@
 #include "media/system.h"
 
 #include <SDL.h>
+#include <malloc.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -71,6 +72,11 @@ bool InitMedia(const MediaConfig& newConfig) {
   }
   std::unique_ptr<media_internal::VideoBackend> video;
   if (newConfig.backend == BackendKind::Real) {
+    // A software OpenGL driver allocates its scene memory afresh every frame. Handing freed
+    // memory back to the kernel at once makes every frame fault those pages in again, which
+    // can cost more than the drawing itself; the game keeps a modest reserve instead.
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    mallopt(M_TOP_PAD, 16 << 20);
     video = media_internal::MakeGlVideo();
     if (!video) return false;
   } else {

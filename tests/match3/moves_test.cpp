@@ -570,7 +570,11 @@ std::map<std::string, int> FramePieces(TMainGame& g) {
   std::map<std::string, int> out;
   for (auto& d : RecordedDraws()) {
     std::string n = names[const_cast<TImage*>(d.image)];
-    if (d.kind == RecordedDraw::ImageRect) n += "-half";
+    // A half is named by the end of the side it keeps.
+    if (d.kind == RecordedDraw::ImageRect) {
+      if (d.sh == 24) n += d.sy == 0 ? "-upper" : "-lower";
+      if (d.sw == 24) n += d.sx == 0 ? "-left" : "-right";
+    }
     ++out[n];
   }
   return out;
@@ -621,8 +625,8 @@ TEST_F(MovesTest, BoardFramePieces) {
        {"1, 0", "1, 1"},
        {{"left", 2},
         {"down", 2},
-        {"up-half", 1},
-        {"right-half", 1},
+        {"up-right", 1},
+        {"right-upper", 1},
         {"up", 1},
         {"right", 1},
         {"outer-lu", 1},
@@ -630,6 +634,24 @@ TEST_F(MovesTest, BoardFramePieces) {
         {"outer-rd", 1},
         {"outer-ru", 2},
         {"inner-ld", 1}}},
+      // Both holes become concave corners; each side next to them keeps the half away from
+      // the point where the cells touch.
+      {"cells touching at a corner",
+       {"1, 0", "0, 1"},
+       {{"left", 1},
+        {"up", 1},
+        {"right", 1},
+        {"down", 1},
+        {"right-upper", 1},
+        {"down-left", 1},
+        {"left-lower", 1},
+        {"up-right", 1},
+        {"outer-lu", 1},
+        {"outer-ru", 2},
+        {"outer-ld", 2},
+        {"outer-rd", 1},
+        {"inner-ld", 1},
+        {"inner-ru", 1}}},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
