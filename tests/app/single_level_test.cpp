@@ -5,9 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "scripted_level.h"
 #include "test_support.h"
 
+using testing_support::Cell;
 using testing_support::Field;
+using testing_support::FiveByFiveLevel;
 using testing_support::GameRun;
 using testing_support::ReadFile;
 using testing_support::RunScripted;
@@ -16,39 +19,13 @@ using testing_support::WriteFile;
 
 namespace {
 
-// A 5 x 5 level without lines. Swapping (0,2) with (1,2) makes 1 1 1 in the top row; swapping
-// (3,2) with (4,2) makes 4 4 4 in the bottom row. The marked cell (2,4) keeps the level from
-// being won at once.
-const char* kSmallLevel = R"(level {
-	data {
-		size = 5, 5
-		availableChips = "1 2 3 4 5"
-		toCollect = "0 0 0 0 0"
-		background = "background-4"
-		time = 0, 0, 0
-		tilesAtStart = 0
-	}
-	tile {
-		row0 = 1, 1, 1, 1, 1
-		row1 = 1, 1, 1, 1, 1
-		row2 = 1, 1, 1, 1, 2
-		row3 = 1, 1, 1, 1, 1
-		row4 = 1, 1, 1, 1, 1
-	}
-	chips {
-		row0 = 1, 1, 2, 3, 4
-		row1 = 3, 4, 1, 5, 2
-		row2 = 4, 5, 3, 2, 1
-		row3 = 2, 3, 4, 1, 5
-		row4 = 4, 4, 1, 5, 3
-	}
-}
-)";
-
-// Cells of the centred 5 x 5 board are 48 pixels apart, (0,0) centred at (416, 270).
-std::string Cell(int r, int c) {
-  return std::to_string(416 + 48 * c) + " " + std::to_string(270 + 48 * r);
-}
+// The shared 5 x 5 level with one marked cell, (2,4), that keeps it from being won at once.
+const char* kOneMarkedCell =
+    "\t\trow0 = 1, 1, 1, 1, 1\n"
+    "\t\trow1 = 1, 1, 1, 1, 1\n"
+    "\t\trow2 = 1, 1, 1, 1, 2\n"
+    "\t\trow3 = 1, 1, 1, 1, 1\n"
+    "\t\trow4 = 1, 1, 1, 1, 1\n";
 
 // The opening takes well under 300 frames after loading; each move is waited out for 150.
 std::string MovesScript() {
@@ -99,7 +76,7 @@ std::string ChipRow(const std::string& dump, int r) {
 TEST(SingleLevel, ClicksAndADragSwapChipsWithTheirScoresAndRepeatExactly) {
   ScratchDir first, second;
   for (const ScratchDir* run : {&first, &second}) {
-    WriteFile(*run / "small.txt", kSmallLevel);
+    WriteFile(*run / "small.txt", FiveByFiveLevel(kOneMarkedCell));
     GameRun result = RunScripted(*run, MovesScript(), "--level small.txt", 3);
     ASSERT_EQ(result.status, 0) << result.output;
   }

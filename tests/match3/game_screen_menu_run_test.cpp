@@ -6,11 +6,15 @@
 #include <filesystem>
 #include <string>
 
+#include "scripted_level.h"
 #include "test_support.h"
 #include "textdata/rcm_file.h"
 
+using testing_support::Cell;
 using testing_support::Field;
 using testing_support::GameRun;
+using testing_support::PlayerProfilePath;
+using testing_support::PreparePlayerAndLevel;
 using testing_support::ReadFile;
 using testing_support::RunScripted;
 using testing_support::ScratchDir;
@@ -18,62 +22,10 @@ using testing_support::WriteFile;
 
 namespace {
 
-// Two rows of marked cells keep the level going while the tests look around.
-const char* kLevel = R"(level {
-	data {
-		size = 5, 5
-		availableChips = "1 2 3 4 5"
-		toCollect = "0 0 0 0 0"
-	}
-	tile {
-		row0 = 2, 2, 2, 1, 1
-		row1 = 1, 1, 1, 1, 1
-		row2 = 1, 1, 1, 2, 2
-		row3 = 1, 1, 1, 1, 1
-		row4 = 2, 2, 2, 1, 1
-	}
-	chips {
-		row0 = 1, 1, 2, 3, 4
-		row1 = 3, 4, 1, 5, 2
-		row2 = 4, 5, 3, 2, 1
-		row3 = 2, 3, 4, 1, 5
-		row4 = 4, 4, 1, 5, 3
-	}
-}
-)";
-
-const char* kProfileId = "65-78-78-";
-const char* kProfile = R"(profile {
-	data {
-		name = "ANN"
-		level = 5
-		stage = 1
-		cash = 8000
-		actScreen = 4
-		highestLevel = 5
-	}
-	artifacts {
-		i = 0
-	}
-}
-)";
-
 // The game screen's round "MENU" button and the rows of the options screen.
 const char* kMenuButton = "990 38";
 std::string OptionsRow(int i) {
   return "512 " + std::to_string(382 + 56 * i);
-}
-
-std::string Cell(int r, int c) {
-  return std::to_string(416 + 48 * c) + " " + std::to_string(270 + 48 * r);
-}
-
-void PrepareUser(const ScratchDir& scratch) {
-  WriteFile(scratch / "play.txt", kLevel);
-  WriteFile(scratch / "user/Profiles/profiles.dat", std::string("profiles {\n\tprofile1 = \"") +
-                                                        kProfileId +
-                                                        "\"\n\tactProfile = 1\n\ti = 1\n}\n");
-  WriteFile(scratch / "user/Profiles/" + kProfileId + "/profile.dat", kProfile);
 }
 
 // The whole board as rows of chip ids ("" when the dump holds no board).
@@ -134,7 +86,7 @@ TEST(GameScreenMenuRun, MenuIsIgnoredInTheOpeningAndOpensTheOptionsInPlay) {
   for (const Case& k : cases) {
     SCOPED_TRACE(k.row);
     ScratchDir scratch;
-    PrepareUser(scratch);
+    PreparePlayerAndLevel(scratch);
     const bool back = k.row == 0;
     std::string script = std::string(kIntoPlay) + "click " + kMenuButton +
                          "\n"
@@ -181,7 +133,7 @@ TEST(GameScreenMenuRun, MenuIsIgnoredInTheOpeningAndOpensTheOptionsInPlay) {
       EXPECT_EQ(Field(swapped, "cash"), "8045");
     } else {
       // The level was left; the profile keeps its cash and its place in the quest.
-      std::string saved = ReadFile(scratch / "user/Profiles/" + kProfileId + "/profile.dat");
+      std::string saved = ReadFile(PlayerProfilePath(scratch));
       EXPECT_EQ(Field(saved, "cash"), "8000") << saved;
       EXPECT_EQ(Field(saved, "level"), "5");
     }
@@ -192,7 +144,7 @@ TEST(GameScreenMenuRun, CheatKeysWorkOnlyWithTheCheatsFile) {
   for (bool cheats : {true, false}) {
     SCOPED_TRACE(cheats ? "with cheats.txt" : "without cheats.txt");
     ScratchDir scratch;
-    PrepareUser(scratch);
+    PreparePlayerAndLevel(scratch);
     // A data folder of its own: the built game/ tree, and the marker file beside it.
     std::filesystem::create_directories(scratch / "data");
     std::filesystem::create_directory_symlink(testing_support::BuildDir() + "/game",

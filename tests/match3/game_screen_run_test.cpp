@@ -6,63 +6,19 @@
 #include <filesystem>
 #include <string>
 
+#include "scripted_level.h"
 #include "test_support.h"
 
+using testing_support::Cell;
 using testing_support::Field;
 using testing_support::GameRun;
+using testing_support::PlayerProfilePath;
+using testing_support::PreparePlayerAndLevel;
 using testing_support::ReadFile;
 using testing_support::RunScripted;
 using testing_support::ScratchDir;
-using testing_support::WriteFile;
 
 namespace {
-
-// Swapping (0,2) with (1,2) clears the marked top row's line, swapping (3,2) with (4,2) the
-// marked bottom row's; the two marked cells of row 2 are left for the line power-up.
-const char* kLevel = R"(level {
-	data {
-		size = 5, 5
-		availableChips = "1 2 3 4 5"
-		toCollect = "0 0 0 0 0"
-		background = "background-4"
-	}
-	tile {
-		row0 = 2, 2, 2, 1, 1
-		row1 = 1, 1, 1, 1, 1
-		row2 = 1, 1, 1, 2, 2
-		row3 = 1, 1, 1, 1, 1
-		row4 = 2, 2, 2, 1, 1
-	}
-	chips {
-		row0 = 1, 1, 2, 3, 4
-		row1 = 3, 4, 1, 5, 2
-		row2 = 4, 5, 3, 2, 1
-		row3 = 2, 3, 4, 1, 5
-		row4 = 4, 4, 1, 5, 3
-	}
-}
-)";
-
-// A player well into the quest (the line power-up shows from level 5) with 8,000 in cash.
-const char* kProfileId = "65-78-78-";
-const char* kProfile = R"(profile {
-	data {
-		name = "ANN"
-		level = 5
-		stage = 1
-		cash = 8000
-		actScreen = 4
-		highestLevel = 5
-	}
-	artifacts {
-		i = 0
-	}
-}
-)";
-
-std::string Cell(int r, int c) {
-  return std::to_string(416 + 48 * c) + " " + std::to_string(270 + 48 * r);
-}
 
 const std::string kPowerUp0 = "163 707";
 
@@ -118,11 +74,8 @@ std::string Script() {
 
 TEST(GameScreenRun, ALevelIsPlayedFromItsOpeningToVictoryWithAHintAndAPowerUp) {
   ScratchDir scratch;
-  WriteFile(scratch / "play.txt", kLevel);
-  WriteFile(scratch / "user/Profiles/profiles.dat", std::string("profiles {\n\tprofile1 = \"") +
-                                                        kProfileId +
-                                                        "\"\n\tactProfile = 1\n\ti = 1\n}\n");
-  WriteFile(scratch / "user/Profiles/" + kProfileId + "/profile.dat", kProfile);
+  // The marked top and bottom rows go by the two swaps, row 2's marked cells by the line.
+  PreparePlayerAndLevel(scratch);
   GameRun run = RunScripted(scratch, Script(), "--level play.txt --stats stats.txt", 3);
   ASSERT_EQ(run.status, 0) << run.output;
   auto dump = [&](const char* name) { return ReadFile(scratch / name); };
@@ -177,7 +130,7 @@ TEST(GameScreenRun, ALevelIsPlayedFromItsOpeningToVictoryWithAHintAndAPowerUp) {
   // A level played on its own leaves the quest where it stood, and the menu follows.
   std::string after = dump("after.txt");
   EXPECT_EQ(Field(after, "screen"), "\"MainMenu\"") << after;
-  std::string saved = ReadFile(scratch / "user/Profiles/" + kProfileId + "/profile.dat");
+  std::string saved = ReadFile(PlayerProfilePath(scratch));
   EXPECT_EQ(Field(saved, "level"), "5") << saved;
   EXPECT_EQ(Field(saved, "cash"), Field(won, "cash")) << saved;
   EXPECT_EQ(Field(saved, "powerUp0"), "1") << saved;
