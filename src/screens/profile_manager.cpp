@@ -1,5 +1,6 @@
 #include "screens/profile_manager.h"
 
+#include "app/globals.h"
 #include "screens/profile_list.h"
 
 TProfileManager* ProfileManager = nullptr;
@@ -20,4 +21,9 @@ int TProfileManager::loadProfiles() {
 
 TProfilePtr TProfileManager::CreateStartProfile() {
   return CreateStartProfileIn(profiles, txtPlayer);
+}
+
+TProfile* CurrentOrStartProfile() {
+  if (!Profile && ProfileManager) Profile = ProfileManager->CreateStartProfile().get();
+  return Profile;
 }

@@ -24,3 +24,7 @@ class TProfileManager : public TPlainScreen {
 };
 
 extern TProfileManager* ProfileManager;
+
+// The current profile; on a first run there is none yet, so the start profile is made and made
+// current as the profile manager would. Null only when there is no profile manager.
+TProfile* CurrentOrStartProfile();

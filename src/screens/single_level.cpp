@@ -42,7 +42,7 @@ std::vector<std::string> CheckSingleLevel(const TSingleLevel& request, const std
 }
 
 int StartSingleLevel(const TSingleLevel& request) {
-  if (!Profile && ProfileManager) Profile = ProfileManager->CreateStartProfile().get();
+  CurrentOrStartProfile();
   TProfile* profile = EnsureProfile();
   TLevelPtr level = LoadLevel(request.path);
   if (request.number > 0 && request.number == profile->questLevelId) {
