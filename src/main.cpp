@@ -1,5 +1,5 @@
 // Kelvaroth: the program entry only hands the command line to the game.
-#include "app/program.h"
+#include "game/program.h"
 
 int main(int argc, char** argv) {
   return KelvarothMain(argc, argv);

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "app/globals.h"
+#include "app/settings.h"
 #include "media/media.h"
 #include "media/os_services.h"
-#include "screens/options.h"
 
 TDeltaTime* Delta = nullptr;
 float FrameDelta = 0;
@@ -111,7 +111,7 @@ int TMouse::update() {
 
 int TMouse::draw() {
   // Without the cursor picture the system cursor stands in, whatever the setting says.
-  if (Options && Options->customCursor != 0 && CursorImage) {
+  if (Settings.customCursor != 0 && CursorImage) {
     HideOsCursor();
     SetDrawScale(1, 1);
     SetDrawAlpha(1);

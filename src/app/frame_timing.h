@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "gui/records.h"
+#include "app/records.h"
 
 class TDeltaTime {
  public:

@@ -2,20 +2,34 @@
 
 #include <vector>
 
-#include "app/controller.h"
-#include "app/screen_base.h"
+#include "app/controller_state.h"
+#include "app/screens_on_show.h"
 #include "media/media.h"
 #include "textdata/rcm_file.h"
 
 namespace {
-std::vector<std::function<void(TRCMFile&)>>& Writers() {
-  static std::vector<std::function<void(TRCMFile&)>> writers;
+struct TNamedWriter {
+  std::string part;  // empty for writers without a name
+  std::function<void(TRCMFile&)> write;
+};
+std::vector<TNamedWriter>& Writers() {
+  static std::vector<TNamedWriter> writers;
   return writers;
 }
 }  // namespace
 
 void RegisterStateWriter(std::function<void(TRCMFile&)> writer) {
-  Writers().push_back(std::move(writer));
+  Writers().push_back({"", std::move(writer)});
+}
+
+void RegisterStateWriter(const std::string& part, std::function<void(TRCMFile&)> writer) {
+  for (TNamedWriter& w : Writers()) {
+    if (!part.empty() && w.part == part) {
+      w.write = std::move(writer);
+      return;
+    }
+  }
+  Writers().push_back({part, std::move(writer)});
 }
 
 void FillStateDump(TRCMFile& file) {
@@ -28,7 +42,8 @@ void FillStateDump(TRCMFile& file) {
   for (size_t i = 0; i < names.size(); ++i)
     file.setString("state::screens", names[i], static_cast<int>(i));
   file.setFloat("state::screenCount", static_cast<float>(names.size()), 0);
-  for (auto& writer : Writers()) writer(file);
+  for (auto& writer : Writers())
+    if (writer.write) writer.write(file);
 }
 
 bool WriteStateDump(const std::string& path) {

@@ -9,6 +9,9 @@ class TRCMFile;
 
 // Adds a writer called for every dump, after the application frame's own fields.
 void RegisterStateWriter(std::function<void(TRCMFile&)> writer);
+// The writer of a named part of the dump; registering the same name again replaces it, so the
+// program's start-up may register its parts any number of times.
+void RegisterStateWriter(const std::string& part, std::function<void(TRCMFile&)> writer);
 // Fills a data file with the state (the group "state" and whatever the writers add).
 void FillStateDump(TRCMFile& file);
 // Writes the dump to path; false when it cannot be written.

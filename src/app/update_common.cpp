@@ -4,15 +4,17 @@
 
 #include "app/frame_timing.h"
 #include "app/globals.h"
-#include "audio/global_snd.h"
 #include "media/media.h"
 #include "media/os_services.h"
-#include "screens/options.h"
-#include "screens/profile_manager.h"
 
 bool ProfilesLoaded = false;
 
 namespace {
+
+TCommonHooks& Hooks() {
+  static TCommonHooks hooks;
+  return hooks;
+}
 
 std::vector<std::function<void()>>& ExitHooks() {
   static std::vector<std::function<void()>> hooks;
@@ -33,6 +35,10 @@ std::function<void(int)>& GameEnder() {
 
 }  // namespace
 
+void InstallCommonHooks(TCommonHooks hooks) {
+  Hooks() = std::move(hooks);
+}
+
 void AddExitHook(std::function<void()> hook) {
   ExitHooks().push_back(std::move(hook));
 }
@@ -51,17 +57,17 @@ void EndGame(int status) {
 }
 
 int SaveAll() {
-  if (Options) Options->SaveSettings();
-  if (ProfileManager) ProfileManager->saveProfiles();
+  if (Hooks().saveAll) Hooks().saveAll();
   return 0;
 }
 
 int UpdateCommon() {
   UpdateDelta();
   Mouse->update();
-  if (GlobalSnd) GlobalSnd->update();
-  if ((KeyIsDown(kKeyRAlt) || KeyIsDown(kKeyLAlt)) && TakeKeyHits(kKeyEnter) > 0 && Options)
-    Options->SwitchScreen();
+  if (Hooks().updateSound) Hooks().updateSound();
+  if ((KeyIsDown(kKeyRAlt) || KeyIsDown(kKeyLAlt)) && TakeKeyHits(kKeyEnter) > 0 &&
+      Hooks().switchScreen)
+    Hooks().switchScreen();
   if (IsSuspended()) SuspendedLoop();
   if (TakeCloseRequest() || (KeyIsDown(kKeyLAlt) && TakeKeyHits(kKeyF4) > 0)) CloseGame();
   return 0;

@@ -4,6 +4,15 @@
 
 #include <functional>
 
+// What these duties call in the subsystems above the runtime. The program installs them at
+// start-up; a hook left empty does nothing.
+struct TCommonHooks {
+  std::function<void()> updateSound;   // the music cross-fade and sound bookkeeping
+  std::function<void()> switchScreen;  // Alt+Enter: full screen <-> window, saved
+  std::function<void()> saveAll;       // the settings, then every profile
+};
+void InstallCommonHooks(TCommonHooks hooks);
+
 int UpdateCommon();
 // Runs while the window is inactive: the pause text on black, paced, until it is active again.
 int SuspendedLoop();

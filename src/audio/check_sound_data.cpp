@@ -1,8 +1,8 @@
 #include "audio/check_sound_data.h"
 
-#include "app/check_data.h"
-#include "app/globals.h"
 #include "media/media.h"
+#include "textdata/asset_root.h"
+#include "textdata/data_check_report.h"
 #include "textdata/numbers.h"
 #include "textdata/rcm_file.h"
 
@@ -65,8 +65,5 @@ int CheckSoundData(const std::string& gameDir, std::vector<std::string>& problem
 void CheckSoundData(TDataCheckReport& report) {
   std::vector<std::string> problems;
   CheckSoundData(std::string(AssetRoot), problems);
-  for (const std::string& line : problems) {
-    const size_t colon = line.find(": ");
-    report.Problem(line.substr(0, colon), colon == std::string::npos ? "" : line.substr(colon + 2));
-  }
+  report.ProblemLines("", problems);
 }

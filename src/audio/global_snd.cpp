@@ -7,6 +7,8 @@
 #include "textdata/numbers.h"
 #include "textdata/rcm_file.h"
 
+TGlobalSnd* GlobalSnd = nullptr;
+
 namespace {
 
 const char* const kCatalogue = "data/globalSnd.txt";

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "app/screen_base.h"
 #include "audio/sound_data.h"
+#include "gui/screen_base.h"
 #include "media/media.h"
 
 class TGlobalSnd : public TEkran {
@@ -76,3 +76,6 @@ class TGlobalSnd : public TEkran {
   std::vector<TSound*> retired_;
   std::vector<TChannel*> musicChannels_;  // every music channel cued so far, for reuse
 };
+
+// The catalogue the game plays from; created empty at start-up, filled by the loading screen.
+extern TGlobalSnd* GlobalSnd;

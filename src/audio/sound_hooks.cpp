@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "screens/options.h"
-
 namespace {
 
 std::function<int()>& SoundSource() {
@@ -27,12 +25,12 @@ void SetVolumeStepSources(std::function<int()> soundStep, std::function<int()> m
 }
 
 int SoundStep() {
-  const int step = SoundSource() ? SoundSource()() : (Options ? Options->soundVol : 5);
+  const int step = SoundSource() ? SoundSource()() : 5;
   return std::clamp(step, 0, 10);
 }
 
 int MusicStep() {
-  const int step = MusicSource() ? MusicSource()() : (Options ? Options->musicVol : 5);
+  const int step = MusicSource() ? MusicSource()() : 5;
   return std::clamp(step, 0, 10);
 }
 

@@ -5,8 +5,8 @@
 
 #include <functional>
 
-// Volume steps are whole numbers 0..10 (clamped here). Without an installed getter they come
-// from the options screen's fields, or 5 (the settings default) before it exists.
+// Volume steps are whole numbers 0..10 (clamped here). The program installs getters of the
+// player's settings at start-up; without one a step is 5, the settings' default.
 void SetVolumeStepSources(std::function<int()> soundStep, std::function<int()> musicStep);
 int SoundStep();
 int MusicStep();

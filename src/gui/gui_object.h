@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/records.h"
 #include "gui/properties.h"
-#include "gui/records.h"
 
 class TGuiObject {
  public:

@@ -1,10 +1,12 @@
 // Loading, caching and drawing of GUI pictures.
 #include "gui/image_atlas.h"
 
-#include "app/globals.h"
 #include "gui/atlas_description.h"
 #include "gui/gui_strings.h"
+#include "textdata/asset_root.h"
 #include "textdata/split_string.h"
+
+TList<TImgTexture> TextureList;
 
 TImg::~TImg() {
   // Standalone pictures are each GUI's own copy; atlas pictures share the atlas texture.

@@ -36,8 +36,8 @@ class TImgTexture {
   virtual std::shared_ptr<TImg> getImg(const std::string& name);
 };
 
-// TextureList (app/globals.h) holds every atlas loaded so far, in load order; failed loads stay in
-// it so they are not retried.
+// Every atlas loaded so far, in load order; failed loads stay in it so they are not retried.
+extern TList<TImgTexture> TextureList;
 
 std::shared_ptr<TImg> GetImg(const std::string& spec, int flags);
 std::shared_ptr<TImg> LoadImg(const std::string& path, const std::string& name, int flags);

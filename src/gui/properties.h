@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "app/records.h"
 #include "gui/image_atlas.h"
-#include "gui/records.h"
 #include "media/media.h"
 
 // Actions (states) a record is for.

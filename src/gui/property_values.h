@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "app/records.h"
 #include "gui/image_atlas.h"
-#include "gui/records.h"
 
 struct TImageFont;
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "gui/records.h"
+#include "app/records.h"
 #include "match3/board_types.h"
 
 struct TImage;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/records.h"
+#include "app/records.h"
 #include "match3/board_types.h"
 
 struct TImage;

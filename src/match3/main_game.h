@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/screen_base.h"
+#include "gui/gui_screen.h"
 #include "match3/board_types.h"
 #include "media/tlist.h"
 
@@ -17,9 +17,11 @@ struct TImageFont;
 class TPowerUp;
 class THint;
 
-class TMainGame : public TEkran {
+extern const TScreenDescriptor kMainGameScreen;
+
+class TMainGame : public TGuiScreen {
  public:
-  const char* screenName() const override { return "TMainGame"; }
+  TMainGame();
 
   TLevelPtr level;
   TTilePtr over;
@@ -189,7 +191,7 @@ class TMainGame : public TEkran {
   virtual int _prepareBegin();
   virtual int _preparePowerUps();
   virtual int _prepareBackGround();
-  virtual int prepare();
+  int prepare() override;
   // Runs the screen until it exits: 1 main menu, 4 map, 6 the puzzle (after level 100), 102 the
   // next level.
   virtual int mainLoop();
@@ -202,6 +204,14 @@ class TMainGame : public TEkran {
   virtual int ShowTutorial(int n);
   virtual int goMenu();
   virtual int Win();
+
+ protected:
+  // After each frame: a click hides the hint, "MENU" opens the options in play, the cheat keys.
+  int _react() override;
+  int _reactKeys() override;
+  // A single level played outside the quest hands the screen back to the quest; everything is
+  // saved.
+  int _afterLoop() override;
 };
 
 // a + b, held at the int range instead of overflowing.
@@ -209,8 +219,9 @@ int SaturatingAdd(int a, int b);
 // The current profile; a start profile is made when there is none.
 class TProfile;
 TProfile* EnsureProfile();
-// Adds the game screen's fields to the harness's state dump (once).
-void RegisterGameScreenStateDump();
+// Writes the group "game" of the harness's state dump: the game screen's fields.
+class TRCMFile;
+void WriteGameScreenState(TRCMFile& file);
 
 // The background index of a level number (0 to 9).
 int BackgroundIndexForLevel(int levelId);

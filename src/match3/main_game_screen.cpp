@@ -29,11 +29,23 @@
 #include "screens/tutorial.h"
 #include "textdata/font_cache.h"
 
+const TScreenDescriptor kMainGameScreen = {
+    "TMainGame",
+    "gfx/gui/mainGame/#LANG#/mainGame.gui",
+    {"MENU"},
+    {
+        {"lock", "gfx/gui/mainGame/lock.png"},
+        {"cover", "gfx/gui/mainGame/powerup-cover.png"},
+        {"arrow", "gfx/gui/mainGame/arrow.png"},
+        {"miniPopUp", "gfx/gui/mainGame/popupmini.png"},
+        {"bomb", "gfx/gui/mainGame/explosive.png"},
+        {"panel", "gfx/gui/mainGame/up.png", kImageDefault, 1024, 0},
+    },
+};
+
 TMainGame* MainGame = nullptr;
 
 namespace {
-
-[[maybe_unused]] const bool kStateDumpRegistered = (RegisterGameScreenStateDump(), true);
 
 // The profile the screen falls back on when it is shown without one (a start profile).
 TProfilePtr& FallbackProfile() {
@@ -65,19 +77,23 @@ TProfile* EnsureProfile() {
   return Profile;
 }
 
+TMainGame::TMainGame() : TGuiScreen(kMainGameScreen, kTopLevel) {
+  // "MENU" counts only in play, not in the opening or the victory.
+  OnClick("MENU", [this] { return state == 0 ? goMenu() : 0; });
+}
+
 int TMainGame::setup() {
-  PowerUpLockImage = LoadImageFile(AssetRoot + "gfx/gui/mainGame/lock.png");
+  PowerUpLockImage = Picture("lock");
   CentreImageAnchor(PowerUpLockImage);
-  powerUpCover = LoadImageFile(AssetRoot + "gfx/gui/mainGame/powerup-cover.png");
-  arrow = LoadImageFile(AssetRoot + "gfx/gui/mainGame/arrow.png");
+  powerUpCover = Picture("cover");
+  arrow = Picture("arrow");
   CentreImageAnchor(arrow);
-  miniPopUp = LoadImageFile(AssetRoot + "gfx/gui/mainGame/popupmini.png");
-  delete gui;
-  gui = LoadGui(AssetRoot + "gfx/gui/mainGame/" + Language + "/mainGame.gui");
-  BombImage = LoadImageFile(AssetRoot + "gfx/gui/mainGame/explosive.png");
+  miniPopUp = Picture("miniPopUp");
+  TGuiScreen::setup();
+  BombImage = Picture("bomb");
   CentreImageAnchor(BombImage);
   LoadChainAndChestImages(AssetRoot);
-  panel = LoadImageFile(AssetRoot + "gfx/gui/mainGame/up.png");
+  panel = Picture("panel");
   SetImageAnchor(panel, static_cast<float>(ImageWidthOf(panel) / 2), 0);
   const std::string fontPath = AssetRoot + "gfx/fonts/font1.ttf";
   font1 = GetFont(fontPath, 20);
@@ -206,6 +222,7 @@ int TMainGame::_prepareBackGround() {
 }
 
 int TMainGame::prepare() {
+  wynik = 0;
   TProfile* profile = EnsureProfile();
   // Shown without a level (a profile whose level was never loaded): play the profile's level.
   if (!level) {
@@ -227,26 +244,26 @@ int TMainGame::prepare() {
 }
 
 int TMainGame::mainLoop() {
-  TScreenOnShow onShow(this);
-  wynik = 0;
-  prepare();
-  for (;;) {
-    ClearBackBuffer();
-    update();
-    draw();
-    FlipFrame(1);
-    if (Mouse && Mouse->leftPressed && hint) hint->da = 0;
-    if (state == 0 && gui && gui->clickedItem("MENU")) goMenu();
-    if (CheatsEnabled) {
-      if (TakeKeyHits(kKeyW) > 0) Win();
-      if (TakeKeyHits(kKeyC) > 0) {
-        TProfile* profile = EnsureProfile();
-        profile->cash = SaturatingAdd(profile->cash, 10000);
-      }
-      if (TakeKeyHits(kKeyS) > 0) Shuffle();
-    }
-    if (fade == 1 && dFade == 1) break;
+  return run(nullptr);
+}
+
+int TMainGame::_react() {
+  if (Mouse && Mouse->leftPressed && hint) hint->da = 0;
+  return TGuiScreen::_react();
+}
+
+int TMainGame::_reactKeys() {
+  if (!CheatsEnabled) return 0;
+  if (TakeKeyHits(kKeyW) > 0) Win();
+  if (TakeKeyHits(kKeyC) > 0) {
+    TProfile* profile = EnsureProfile();
+    profile->cash = SaturatingAdd(profile->cash, 10000);
   }
+  if (TakeKeyHits(kKeyS) > 0) Shuffle();
+  return 0;
+}
+
+int TMainGame::_afterLoop() {
   if (outsideQuest) {
     // The single level is over: from here on the screen plays the profile's quest again.
     TProfile* profile = EnsureProfile();
@@ -254,7 +271,7 @@ int TMainGame::mainLoop() {
   }
   // Cash earned and power-ups bought on this level are kept even if the game ends badly later.
   SaveAll();
-  return wynik;
+  return 0;
 }
 
 int TMainGame::update() {

@@ -1,7 +1,6 @@
 // The game screen's part of the harness's state dump: what a script needs to follow a level
 // (the state, the power-up mode, the pick, the cells left, the hint on show, the cash).
 #include "app/globals.h"
-#include "app/state_dump.h"
 #include "match3/hint.h"
 #include "match3/level.h"
 #include "match3/main_game.h"
@@ -15,7 +14,9 @@ std::string CellText(const TTilePtr& t) {
   return t ? std::to_string(t->r) + " " + std::to_string(t->c) : "";
 }
 
-void WriteGameScreen(TRCMFile& file) {
+}  // namespace
+
+void WriteGameScreenState(TRCMFile& file) {
   if (!MainGame) return;
   TMainGame& g = *MainGame;
   file.setFloat("game::state", static_cast<float>(g.state), 0);
@@ -33,13 +34,4 @@ void WriteGameScreen(TRCMFile& file) {
   file.setFloat("game::score", static_cast<float>(g.level ? g.level->score : 0), 0);
   file.setFloat("game::outsideQuest", g.outsideQuest ? 1.0f : 0.0f, 0);
   file.setFloat("game::questLevelId", static_cast<float>(Profile ? Profile->questLevelId : 0), 0);
-}
-
-}  // namespace
-
-void RegisterGameScreenStateDump() {
-  static bool done = false;
-  if (done) return;
-  done = true;
-  RegisterStateWriter(WriteGameScreen);
 }

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "gui/records.h"
+#include "app/records.h"
 #include "match3/board_types.h"
 #include "media/tlist.h"
 

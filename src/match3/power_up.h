@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "gui/records.h"
+#include "app/records.h"
 
 struct TImage;
 

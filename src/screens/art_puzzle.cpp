@@ -2,12 +2,21 @@
 
 #include "screens/story_screen.h"
 
+const TScreenDescriptor kArtPuzzleScreen = {
+    "ArtPuzzle",
+    "gfx/gui/artifact/#LANG#/puzzle.gui",
+    {"menu"},
+    {},
+};
+
 TArtPuzzle* ArtPuzzle = nullptr;
 
-TArtPuzzle::TArtPuzzle() : TPlainScreen("ArtPuzzle", {{"STORY", 3}}) {}
+TArtPuzzle::TArtPuzzle() : TPlaceholderScreen(kArtPuzzleScreen, kTopLevel) {
+  LeaveOnClick("STORY", 3);
+}
 
 int TArtPuzzle::mainloop() {
-  runPlain(nullptr);
+  run(nullptr);
   StoryScreen->LoadStory(11);
   return 3;
 }

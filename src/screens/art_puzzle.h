@@ -1,12 +1,12 @@
-// The artifact puzzle (top-level screen 6); always leads to story 11.
-// Runs as a plain screen until its own issue builds it.
+// The artifact puzzle (top-level screen 6); always leads to story 11. A placeholder screen that
+// a click anywhere ends.
 #pragma once
 
-#include <string>
+#include "screens/placeholder_screen.h"
 
-#include "screens/plain_screen.h"
+extern const TScreenDescriptor kArtPuzzleScreen;
 
-class TArtPuzzle : public TPlainScreen {
+class TArtPuzzle : public TPlaceholderScreen {
  public:
   TArtPuzzle();
   virtual int mainloop();

@@ -1,6 +1,6 @@
 #include "screens/artifact.h"
 
-#include "app/globals.h"
+TList<TArtifact> ArtifactList;
 
 TArtifactPtr ArtifactById(int id) {
   TArtifactPtr found;

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "media/tlist.h"
+
 struct TImage;
 struct TPixmap;
 
@@ -22,6 +24,9 @@ class TArtifact {
 };
 
 using TArtifactPtr = std::shared_ptr<TArtifact>;
+
+// The artifact kinds of "data/artifacts.txt", in file order.
+extern TList<TArtifact> ArtifactList;
 
 // The first kind in ArtifactList with that id, or null.
 TArtifactPtr ArtifactById(int id);

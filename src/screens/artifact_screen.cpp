@@ -1,8 +1,17 @@
 #include "screens/artifact_screen.h"
 
+const TScreenDescriptor kArtifactScreen = {
+    "ArtifactScreen",
+    "gfx/gui/artifact/#LANG#/artScreen.gui",
+    {"continue"},
+    {},
+};
+
 TArtifactScreen* ArtifactScreen = nullptr;
 
-TArtifactScreen::TArtifactScreen() : TPlainScreen("ArtifactScreen", {{"OK", 0}}) {}
+TArtifactScreen::TArtifactScreen() : TPlaceholderScreen(kArtifactScreen, kModal) {
+  LeaveOnClick("OK", 0);
+}
 
 int TArtifactScreen::Setup() {
   return setup();
@@ -10,6 +19,6 @@ int TArtifactScreen::Setup() {
 
 int TArtifactScreen::mainloop(TEkran* caller, int mode) {
   (void)mode;
-  runPlain(caller);
+  run(caller);
   return 0;
 }

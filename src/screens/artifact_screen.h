@@ -1,12 +1,12 @@
-// The artifact collection (modal, opened from the main menu with cheats on).
-// Runs as a plain screen until its own issue builds it.
+// The artifact collection (modal, opened from the main menu with cheats on): a placeholder screen
+// that a click anywhere closes.
 #pragma once
 
-#include <string>
+#include "screens/placeholder_screen.h"
 
-#include "screens/plain_screen.h"
+extern const TScreenDescriptor kArtifactScreen;
 
-class TArtifactScreen : public TPlainScreen {
+class TArtifactScreen : public TPlaceholderScreen {
  public:
   TArtifactScreen();
   virtual int Setup();

@@ -1,10 +1,20 @@
 #include "screens/continue_quest.h"
 
+const TScreenDescriptor kContinueQuestScreen = {
+    "ContinueQuest",
+    "gfx/gui/continueQuest/#LANG#/continueQuest.gui",
+    {"NEW", "RESUME", "MENU"},
+    {},
+};
+
 TContinueQuest* ContinueQuest = nullptr;
 
-TContinueQuest::TContinueQuest()
-    : TPlainScreen("ContinueQuest", {{"NEW", 101}, {"RESUME", 104}, {"BACK", 0}}) {}
+TContinueQuest::TContinueQuest() : TPlaceholderScreen(kContinueQuestScreen, kModal) {
+  LeaveOnClick("NEW", 101);
+  LeaveOnClick("RESUME", 104);
+  LeaveOnClick("BACK", 0);
+}
 
 int TContinueQuest::mainloop() {
-  return runPlain(ScreenOnShow());
+  return run(ScreenOnShow());
 }

@@ -1,14 +1,15 @@
-// The continue-quest panel (modal, opened from the main menu).
-// Runs as a plain screen until its own issue builds it.
+// The continue-quest panel (modal, opened from the main menu): a placeholder screen with rows for
+// a new quest, resuming, and going back.
 #pragma once
 
-#include <string>
+#include "screens/placeholder_screen.h"
 
-#include "screens/plain_screen.h"
+extern const TScreenDescriptor kContinueQuestScreen;
 
-class TContinueQuest : public TPlainScreen {
+class TContinueQuest : public TPlaceholderScreen {
  public:
   TContinueQuest();
+  // 101 a new quest, 104 resume, 0 back to the menu.
   virtual int mainloop();
 };
 

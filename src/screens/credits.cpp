@@ -1,10 +1,14 @@
 #include "screens/credits.h"
 
+const TScreenDescriptor kCreditsScreen = {"Credits", nullptr, {}, {}};
+
 TCredits* Credits = nullptr;
 
-TCredits::TCredits() : TPlainScreen("Credits", {{"MENU", 1}}) {}
+TCredits::TCredits() : TPlaceholderScreen(kCreditsScreen, kTopLevel) {
+  LeaveOnClick("MENU", 1);
+}
 
 int TCredits::mainloop() {
-  runPlain(nullptr);
+  run(nullptr);
   return 1;
 }

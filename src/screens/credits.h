@@ -1,12 +1,12 @@
-// The credits (top-level screen 5); always lead back to the main menu.
-// Runs as a plain screen until its own issue builds it.
+// The credits (top-level screen 5); always lead back to the main menu. A placeholder screen that
+// a click anywhere ends.
 #pragma once
 
-#include <string>
+#include "screens/placeholder_screen.h"
 
-#include "screens/plain_screen.h"
+extern const TScreenDescriptor kCreditsScreen;
 
-class TCredits : public TPlainScreen {
+class TCredits : public TPlaceholderScreen {
  public:
   TCredits();
   virtual int mainloop();

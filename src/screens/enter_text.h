@@ -1,12 +1,14 @@
-// Name entry (modal, opened from the profile manager); returns the entered text.
-// Runs as a plain screen until its own issue builds it.
+// Name entry (modal, opened from the profile manager); returns the entered text. A placeholder
+// screen that a click anywhere closes, keeping the text it was given.
 #pragma once
 
 #include <string>
 
-#include "screens/plain_screen.h"
+#include "screens/placeholder_screen.h"
 
-class TEnterText : public TPlainScreen {
+extern const TScreenDescriptor kEnterTextScreen;
+
+class TEnterText : public TPlaceholderScreen {
  public:
   TEnterText();
   virtual std::string mainloop(TEkran* caller, const std::string& title, const std::string& text,

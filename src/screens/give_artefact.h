@@ -1,14 +1,14 @@
-// The found-artifact panel (modal, opened from the map).
-// Runs as a plain screen until its own issue builds it.
+// The found-artifact panel (modal, opened from the map): a placeholder screen that a click
+// anywhere closes.
 #pragma once
 
-#include <string>
-
-#include "screens/plain_screen.h"
+#include "screens/placeholder_screen.h"
 
 class TArtifact;
 
-class TGiveArtefact : public TPlainScreen {
+extern const TScreenDescriptor kGiveArtefactScreen;
+
+class TGiveArtefact : public TPlaceholderScreen {
  public:
   TGiveArtefact();
   virtual int mainloop(TEkran* caller, TArtifact* artifact);

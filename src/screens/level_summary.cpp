@@ -1,10 +1,19 @@
 #include "screens/level_summary.h"
 
+const TScreenDescriptor kLevelSummaryScreen = {
+    "LevelSummary",
+    "gfx/gui/levelSummary/#LANG#/levelSummary.gui",
+    {"OK"},
+    {},
+};
+
 TLevelSummary* LevelSummary = nullptr;
 
-TLevelSummary::TLevelSummary() : TPlainScreen("LevelSummary", {{"OK", 0}}) {}
+TLevelSummary::TLevelSummary() : TPlaceholderScreen(kLevelSummaryScreen, kModal) {
+  LeaveOnClick("OK", 0);
+}
 
 int TLevelSummary::mainloop() {
-  runPlain(ScreenOnShow());
+  run(ScreenOnShow());
   return 0;
 }

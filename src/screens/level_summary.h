@@ -1,15 +1,16 @@
-// The level summary (modal, opened by the game screen).
-// Runs as a plain screen until its own issue builds it.
+// The level summary (modal, opened by the game screen): a placeholder screen that a click
+// anywhere closes.
 #pragma once
 
 #include <memory>
-#include <string>
 
-#include "screens/plain_screen.h"
+#include "screens/placeholder_screen.h"
 
 class TCaption;
 
-class TLevelSummary : public TPlainScreen {
+extern const TScreenDescriptor kLevelSummaryScreen;
+
+class TLevelSummary : public TPlaceholderScreen {
  public:
   TLevelSummary();
   virtual int mainloop();

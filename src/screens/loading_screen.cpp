@@ -12,9 +12,13 @@
 #include "textdata/font_cache.h"
 #include "textdata/txt_file.h"
 
+const TScreenDescriptor kLoadingScreen = {"LoadingScreen", nullptr, {}, {}};
+
 TLoadingScreen* LoadingScreen = nullptr;
 
-TLoadingScreen::TLoadingScreen() : TPlainScreen("LoadingScreen", {{"", 0}}) {}
+TLoadingScreen::TLoadingScreen() : TGuiScreen(kLoadingScreen, kTopLevel) {
+  cursor_ = 0;
+}
 
 int TLoadingScreen::Setup() {
   PauseText = TxtLine(LoadTxtFile(AssetRoot + "txt/#LANG#/game.txt"), 1);
@@ -32,7 +36,7 @@ int TLoadingScreen::progressFrame() {
   SetDrawAlpha(1);
   SetTextFont(nullptr);
   SetDrawColour(255, 255, 255);
-  DrawTextAt(name_, static_cast<float>(512 - TextWidthOf(name_) / 2), 340);
+  DrawTextAt(screenName(), static_cast<float>(512 - TextWidthOf(screenName()) / 2), 340);
   SetDrawColour(60, 60, 80);
   FillRect(312, 380, 400, 16);
   SetDrawColour(250, 170, 0);
@@ -45,8 +49,7 @@ int TLoadingScreen::progressFrame() {
 
 int TLoadingScreen::Mainloop() {
   TScreenOnShow onShow(this);
-  // The fixed order of the set-ups, one progress frame after each. Steps whose subsystems do not
-  // exist yet (the profiles, the logo) join here when they are built.
+  // The fixed order of the set-ups, one progress frame after each.
   auto draw = [this] { progressFrame(); };
   draw();
   MainMenu->setup();

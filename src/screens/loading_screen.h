@@ -1,14 +1,15 @@
-// The loading screen: sets up every screen in a fixed order with a progress frame between the
-// steps. Runs as a plain screen until its own issue builds it (the steps here are the screens'
-// own set-ups; the catalogues and profiles join when their subsystems exist).
+// The loading screen: sets up every screen, the catalogues and the profiles in a fixed order,
+// drawing a progress frame after each step. It has no loop of its own: the set-ups are the steps.
 #pragma once
 
 #include <functional>
 #include <vector>
 
-#include "screens/plain_screen.h"
+#include "gui/gui_screen.h"
 
-class TLoadingScreen : public TPlainScreen {
+extern const TScreenDescriptor kLoadingScreen;
+
+class TLoadingScreen : public TGuiScreen {
  public:
   TLoadingScreen();
   virtual int Setup();

@@ -3,21 +3,39 @@
 #include "app/update_common.h"
 #include "media/media.h"
 
+const TScreenDescriptor kMainMenuScreen = {
+    "MainMenu",
+    "gfx/gui/mainMenu/#LANG#/mainMenu.gui",
+    {"START", "EXIT", "SETTINGS", "PLAYER", "CREDITS"},
+    {},
+};
+
 TMainMenu* MainMenu = nullptr;
 
-TMainMenu::TMainMenu()
-    : TPlainScreen("MainMenu", {{"START", 101}, {"RESUME", 104}, {"CREDITS", 5}, {"EXIT", -1}}) {}
-
-int TMainMenu::mainLoop() {
-  return runPlain(nullptr);
+TMainMenu::TMainMenu() : TPlaceholderScreen(kMainMenuScreen, kTopLevel) {
+  OnClick("START", &TMainMenu::goPlay);
+  OnClick("RESUME", &TMainMenu::goResume);
+  OnClick("CREDITS", &TMainMenu::goCredits);
+  OnClick("EXIT", &TMainMenu::goExit);
 }
 
-void TMainMenu::onExit(const Exit& chosen) {
-  if (chosen.result != -1) {
-    leave(chosen.result);
-    return;
-  }
-  // "EXIT": the player quits from the menu, everything is saved first.
+int TMainMenu::mainLoop() {
+  return run(nullptr);
+}
+
+int TMainMenu::goPlay() {
+  return leave(101);
+}
+
+int TMainMenu::goResume() {
+  return leave(104);
+}
+
+int TMainMenu::goCredits() {
+  return leave(5);
+}
+
+int TMainMenu::goExit() {
   SaveAll();
   ShowOsCursor();
   EndGame(0);

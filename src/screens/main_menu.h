@@ -1,18 +1,20 @@
-// The main menu (top-level screen 1).
-// Runs as a plain screen until its own issue builds it.
+// The main menu (top-level screen 1): the hub the controller returns to. A placeholder screen
+// with rows for starting or resuming the quest, the credits and quitting.
 #pragma once
 
-#include <string>
+#include "screens/placeholder_screen.h"
 
-#include "screens/plain_screen.h"
+extern const TScreenDescriptor kMainMenuScreen;
 
-class TMainMenu : public TPlainScreen {
+class TMainMenu : public TPlaceholderScreen {
  public:
   TMainMenu();
   virtual int mainLoop();
-
- protected:
-  void onExit(const Exit& chosen) override;
+  virtual int goPlay();
+  virtual int goResume();
+  virtual int goCredits();
+  // The player quits from the menu: everything is saved first.
+  virtual int goExit();
 };
 
 extern TMainMenu* MainMenu;

@@ -4,10 +4,20 @@
 #include "app/update_common.h"
 #include "screens/profile.h"
 
+const TScreenDescriptor kMapScreen = {
+    "MapScreen",
+    "gfx/gui/mapScreen/#LANG#/mapScreen.gui",
+    {"CONTINUE", "HELP", "MENU"},
+    {},
+};
+
 TMapScreen* MapScreen = nullptr;
 
-TMapScreen::TMapScreen()
-    : TPlainScreen("MapScreen", {{"PLAY A LEVEL", 2}, {"MENU", 1}, {"CONTINUE", 103}}) {}
+TMapScreen::TMapScreen() : TPlaceholderScreen(kMapScreen, kTopLevel) {
+  LeaveOnClick("PLAY", 2);
+  LeaveOnClick("MENU", 1);
+  LeaveOnClick("CONTINUE", 103);
+}
 
 int TMapScreen::mainloop() {
   // Entering the map is where the quest is resumed from and a finished level's progress is
@@ -19,5 +29,5 @@ int TMapScreen::mainloop() {
     subtitle = "level " + std::to_string(Profile->questLevelId);
   }
   SaveAll();
-  return runPlain(nullptr);
+  return run(nullptr);
 }

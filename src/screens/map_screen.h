@@ -1,12 +1,12 @@
-// The quest map (top-level screen 4).
-// Runs as a plain screen until its own issue builds it.
+// The quest map (top-level screen 4): a placeholder screen with rows for playing the current
+// level, the main menu and continuing the quest.
 #pragma once
 
-#include <string>
+#include "screens/placeholder_screen.h"
 
-#include "screens/plain_screen.h"
+extern const TScreenDescriptor kMapScreen;
 
-class TMapScreen : public TPlainScreen {
+class TMapScreen : public TPlaceholderScreen {
  public:
   TMapScreen();
   virtual int mainloop();

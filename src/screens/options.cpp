@@ -3,19 +3,42 @@
 #include "app/frame_timing.h"
 #include "app/globals.h"
 
+const TScreenDescriptor kOptionsScreen = {
+    "Options",
+    "gfx/gui/options/#LANG#/options.gui",
+    {"OK", "MENU", "HELP", "MAP", "SOUNDMINUS", "SOUNDPLUS", "MUSICMINUS", "MUSICPLUS",
+     "FULLSCREEN_OFF", "FULLSCREEN_ON", "CURSOR_ON", "CURSOR_OFF"},
+    {},
+};
+
 TOptions* Options = nullptr;
 
-TOptions::TOptions() : TPlainScreen("Options", {{"OK", 0}, {"MENU", 1}, {"MAP", 4}}) {}
+TOptions::TOptions() : TPlaceholderScreen(kOptionsScreen, kModal) {
+  // A new options object starts from the default settings.
+  Settings = TSettings{};
+  OnClick("OK", &TOptions::goOk);
+  OnClick("MENU", &TOptions::goMenu);
+  OnClick("MAP", &TOptions::goMap);
+}
 
 int TOptions::Setup() {
   return setup();
 }
 
 int TOptions::mainloop(TEkran* caller) {
-  ekran = caller;
-  int result = runPlain(caller);
-  ekran = nullptr;
-  return result;
+  return run(caller);
+}
+
+int TOptions::goOk() {
+  return leave(0);
+}
+
+int TOptions::goMenu() {
+  return leave(1);
+}
+
+int TOptions::goMap() {
+  return leave(4);
 }
 
 int TOptions::SwitchCursor() {

@@ -1,33 +1,36 @@
 // TOptions: the player's settings for the whole run (window or full screen, volumes, custom
 // cursor), the settings file in the user-data folder, and the graphics mode. It is also the
-// options screen, which runs as a plain screen until its own issue builds it.
+// options screen (modal, opened from the main menu, the game screen and the puzzle), here a
+// placeholder screen with rows back to the caller, to the main menu and to the map.
 #pragma once
 
 #include <string>
 
-#include "screens/plain_screen.h"
+#include "app/settings.h"
+#include "screens/placeholder_screen.h"
 
 struct TImage;
 struct TImageFont;
 
-class TOptions : public TPlainScreen {
+extern const TScreenDescriptor kOptionsScreen;
+
+class TOptions : public TPlaceholderScreen {
  public:
   TOptions();
 
-  TEkran* ekran = nullptr;
   int SCREEN_WIDTH = 0, SCREEN_HEIGHT = 0;
   int screenType = 0;
-  int fullscreen = 1;
+  // The settings themselves live in the runtime's record (app/settings.h), which the frame code
+  // reads; these are the same values under this screen's names.
+  int& fullscreen = Settings.fullscreen;
   int numerReversu = 0;
-  int soundVol = 5;
-  int musicVol = 5;
-  int customCursor = 1;
+  int& soundVol = Settings.soundVol;
+  int& musicVol = Settings.musicVol;
+  int& customCursor = Settings.customCursor;
   TImage* panel = nullptr;
   TImageFont *font1 = nullptr, *font2 = nullptr, *font3 = nullptr;
   std::string txtVideo, txtAudio, txtMusic, txtSound, txtMisc, txtDisplay, txtAreYou,
       txtCustomCursor;
-  float showPer = 0;
-  float dShowPer = 0;
 
   virtual int Setup();
   // Reads the settings file, writing it with the current values first when it is missing.
@@ -40,8 +43,12 @@ class TOptions : public TPlainScreen {
   virtual float CountSoundVol();
   virtual float CountMusicVol();
   virtual int SetVolumes();
+  // Runs the screen over caller: 0 back to the caller, 1 to the main menu, 4 to the map.
   virtual int mainloop(TEkran* caller);
   virtual int SwitchCursor();
+  virtual int goOk();
+  virtual int goMenu();
+  virtual int goMap();
   virtual int SoundVolDown();
   virtual int SoundVolUp();
   virtual int MusicVolDown();

@@ -1,10 +1,20 @@
 #include "screens/pop_up.h"
 
+const TScreenDescriptor kPopUpScreen = {
+    "PopUp",
+    "gfx/gui/popUp/#LANG#/popUp.gui",
+    {"OK", "CANCEL"},
+    {},
+};
+
 TPopUp* PopUp = nullptr;
 
-TPopUp::TPopUp() : TPlainScreen("PopUp", {{"YES", 1}, {"NO", 0}}) {}
+TPopUp::TPopUp() : TPlaceholderScreen(kPopUpScreen, kModal) {
+  LeaveOnClick("YES", 1);
+  LeaveOnClick("NO", 0);
+}
 
 int TPopUp::mainloop() {
   subtitle = question;
-  return runPlain(ekran ? ekran : ScreenOnShow());
+  return run(ekran ? ekran : ScreenOnShow());
 }

@@ -1,16 +1,18 @@
-// The yes/no pop-up (modal); the caller and the question are set before it runs.
-// Runs as a plain screen until its own issue builds it.
+// The yes/no pop-up (modal); the caller (ekran) and the question are set before it runs. A
+// placeholder screen with a row for each answer.
 #pragma once
 
 #include <string>
 
-#include "screens/plain_screen.h"
+#include "screens/placeholder_screen.h"
 
-class TPopUp : public TPlainScreen {
+extern const TScreenDescriptor kPopUpScreen;
+
+class TPopUp : public TPlaceholderScreen {
  public:
   TPopUp();
+  // The answer: 1 yes, 0 no.
   virtual int mainloop();
-  TEkran* ekran = nullptr;
   std::string question;
 };
 

@@ -48,10 +48,6 @@ int* ProfileMusicCounter() {
 }
 
 void RegisterProfileHooks() {
-  static bool dumpRegistered = false;
-  if (!dumpRegistered) {
-    dumpRegistered = true;
-    RegisterStateWriter(WriteProfileState);
-  }
+  RegisterStateWriter("profile", WriteProfileState);
   SetMusicCounterSource(ProfileMusicCounter);
 }

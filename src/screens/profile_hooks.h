@@ -9,6 +9,6 @@ class TRCMFile;
 void WriteProfileState(TRCMFile& file);
 // The current profile's musicN, or null without a profile.
 int* ProfileMusicCounter();
-// Adds the profile's writer to the state dump (once) and makes the profile's musicN the counter
-// the sound catalogue rotates the level music with.
+// Adds the profile's writer to the state dump (again: replaces it) and makes the profile's musicN
+// the counter the sound catalogue rotates the level music with.
 void RegisterProfileHooks();

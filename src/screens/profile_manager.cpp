@@ -3,12 +3,21 @@
 #include "app/globals.h"
 #include "screens/profile_list.h"
 
+const TScreenDescriptor kProfileManagerScreen = {
+    "ProfileManager",
+    "gfx/gui/profileManager/#LANG#/profileManager.gui",
+    {"OK", "NEW", "DELETE", "RENAME"},
+    {},
+};
+
 TProfileManager* ProfileManager = nullptr;
 
-TProfileManager::TProfileManager() : TPlainScreen("ProfileManager", {{"OK", 0}}) {}
+TProfileManager::TProfileManager() : TPlaceholderScreen(kProfileManagerScreen, kModal) {
+  LeaveOnClick("OK", 0);
+}
 
 int TProfileManager::mainloop() {
-  return runPlain(ScreenOnShow());
+  return run(ScreenOnShow());
 }
 
 int TProfileManager::saveProfiles() {

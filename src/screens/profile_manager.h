@@ -1,13 +1,15 @@
-// The profile manager (modal, opened from the main menu).
-// Runs as a plain screen until its own issue builds it.
+// The profile manager (modal, opened from the main menu) and the list of player profiles it
+// owns. The screen is a placeholder that a click anywhere closes.
 #pragma once
 
 #include <string>
 
-#include "screens/plain_screen.h"
+#include "screens/placeholder_screen.h"
 #include "screens/profile.h"
 
-class TProfileManager : public TPlainScreen {
+extern const TScreenDescriptor kProfileManagerScreen;
+
+class TProfileManager : public TPlaceholderScreen {
  public:
   TProfileManager();
   virtual int mainloop();

@@ -1,8 +1,18 @@
 #include "screens/puzzle_win.h"
 
-TPuzzleWin::TPuzzleWin() : TPlainScreen("PuzzleWin", {{"OK", 0}}) {}
+// The same .gui file as the found-artifact panel, loaded separately.
+const TScreenDescriptor kPuzzleWinScreen = {
+    "PuzzleWin",
+    "gfx/gui/artifact/#LANG#/giveArt.gui",
+    {"ok"},
+    {},
+};
+
+TPuzzleWin::TPuzzleWin() : TPlaceholderScreen(kPuzzleWinScreen, kModal) {
+  LeaveOnClick("OK", 0);
+}
 
 int TPuzzleWin::mainloop() {
-  runPlain(ScreenOnShow());
+  run(ScreenOnShow());
   return 0;
 }

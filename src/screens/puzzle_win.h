@@ -1,10 +1,12 @@
-// The puzzle's win panel (modal, owned and run by the artifact puzzle; not a singleton).
-// Runs as a plain screen until its own issue builds it.
+// The puzzle's win panel (modal, owned and run by the artifact puzzle; not a singleton): a
+// placeholder screen that a click anywhere closes.
 #pragma once
 
-#include "screens/plain_screen.h"
+#include "screens/placeholder_screen.h"
 
-class TPuzzleWin : public TPlainScreen {
+extern const TScreenDescriptor kPuzzleWinScreen;
+
+class TPuzzleWin : public TPlaceholderScreen {
  public:
   TPuzzleWin();
   virtual int mainloop();

@@ -1,11 +1,21 @@
 #include "screens/show_levels.h"
 
+const TScreenDescriptor kShowLevelsScreen = {
+    "ShowLevels",
+    "gfx/gui/showLevels/#LANG#/showLevels.gui",
+    {"BACK", "PLAY"},
+    {},
+};
+
 TShowLevels* ShowLevels = nullptr;
 
-TShowLevels::TShowLevels() : TPlainScreen("ShowLevels", {{"PLAY", 1}, {"BACK", 0}}) {}
+TShowLevels::TShowLevels() : TPlaceholderScreen(kShowLevelsScreen, kModal) {
+  LeaveOnClick("PLAY", 1);
+  LeaveOnClick("BACK", 0);
+}
 
 int TShowLevels::mainloop(int levelNumber) {
   subtitle = "level " + std::to_string(levelNumber);
-  numerLevelu = runPlain(ScreenOnShow()) != 0 ? levelNumber : 0;
+  numerLevelu = run(ScreenOnShow()) != 0 ? levelNumber : 0;
   return numerLevelu;
 }

@@ -1,12 +1,12 @@
-// The level preview (modal, opened from the map); returns the level to play or 0.
-// Runs as a plain screen until its own issue builds it.
+// The level preview (modal, opened from the map); returns the level to play or 0. A placeholder
+// screen with rows to play the level or go back.
 #pragma once
 
-#include <string>
+#include "screens/placeholder_screen.h"
 
-#include "screens/plain_screen.h"
+extern const TScreenDescriptor kShowLevelsScreen;
 
-class TShowLevels : public TPlainScreen {
+class TShowLevels : public TPlaceholderScreen {
  public:
   TShowLevels();
   virtual int mainloop(int levelNumber);

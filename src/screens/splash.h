@@ -1,15 +1,20 @@
-// The splash screen, shown once at start-up before loading. Runs as a plain screen until its own
-// issue builds it: it fades in, shows its name and fades out after a second or on a click.
+// The splash screen, shown once at start-up before loading: a placeholder screen that fades in,
+// shows its name and fades out after a second or on a click. The cursor stays hidden.
 #pragma once
 
-#include "screens/plain_screen.h"
+#include "screens/placeholder_screen.h"
 
-class TSplash : public TPlainScreen {
+extern const TScreenDescriptor kSplashScreen;
+
+class TSplash : public TPlaceholderScreen {
  public:
   TSplash();
   virtual int mainloop();
   int shownFrames = 0;
   static constexpr int kShowFrames = 60;
+
+ protected:
+  int _react() override;
 };
 
 extern TSplash* Splash;

@@ -1,12 +1,22 @@
 #include "screens/story_screen.h"
 
+const TScreenDescriptor kStoryScreen = {
+    "StoryScreen",
+    "gfx/gui/storyScreen/#LANG#/storyScreen.gui",
+    {"continue"},
+    {},
+};
+
 TStoryScreen* StoryScreen = nullptr;
 
-TStoryScreen::TStoryScreen()
-    : TPlainScreen("StoryScreen", {{"MAPA", 4}, {"MAIN_GAME", 2}, {"CREDITS", 5}}) {}
+TStoryScreen::TStoryScreen() : TPlaceholderScreen(kStoryScreen, kTopLevel) {
+  LeaveOnClick("MAPA", 4);
+  LeaveOnClick("MAIN_GAME", 2);
+  LeaveOnClick("CREDITS", 5);
+}
 
 int TStoryScreen::mainLoop() {
-  return runPlain(nullptr);
+  return run(nullptr);
 }
 
 int TStoryScreen::LoadStory(int n) {

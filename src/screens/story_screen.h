@@ -1,12 +1,12 @@
-// The story screen (top-level screen 3); returns the loaded story's end.
-// Runs as a plain screen until its own issue builds it.
+// The story screen (top-level screen 3); returns the loaded story's end: a placeholder screen
+// with a row for each place a story can lead to.
 #pragma once
 
-#include <string>
+#include "screens/placeholder_screen.h"
 
-#include "screens/plain_screen.h"
+extern const TScreenDescriptor kStoryScreen;
 
-class TStoryScreen : public TPlainScreen {
+class TStoryScreen : public TPlaceholderScreen {
  public:
   TStoryScreen();
   virtual int mainLoop();

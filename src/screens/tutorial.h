@@ -1,12 +1,12 @@
-// The tutorial and tips (modal, opened from the options, the map and the game screen).
-// Runs as a plain screen until its own issue builds it.
+// The tutorial and tips (modal, opened from the options, the map and the game screen): a
+// placeholder screen that a click anywhere closes.
 #pragma once
 
-#include <string>
+#include "screens/placeholder_screen.h"
 
-#include "screens/plain_screen.h"
+extern const TScreenDescriptor kTutorialScreen;
 
-class TTutorial : public TPlainScreen {
+class TTutorial : public TPlaceholderScreen {
  public:
   TTutorial();
   virtual int mainloop(TEkran* caller, int a, int b);

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/check_data.h"
-#include "app/globals.h"
 #include "media/folder_list.h"
 #include "media/media.h"
+#include "textdata/asset_root.h"
+#include "textdata/data_check_report.h"
 #include "textdata/numbers.h"
 #include "textdata/rcm_file.h"
 #include "textdata/txt_file.h"
@@ -208,8 +208,5 @@ int CheckTextData(const std::string& gameDir, std::vector<std::string>& problems
 void CheckTextData(TDataCheckReport& report) {
   std::vector<std::string> problems;
   CheckTextData(std::string(AssetRoot), problems);
-  for (const std::string& line : problems) {
-    const size_t colon = line.find(": ");
-    report.Problem(line.substr(0, colon), colon == std::string::npos ? "" : line.substr(colon + 2));
-  }
+  report.ProblemLines("", problems);
 }

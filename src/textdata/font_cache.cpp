@@ -1,5 +1,7 @@
 #include "textdata/font_cache.h"
 
+TList<TMyFont> FontList;
+
 TImageFont* GetFont(const std::string& url, int size) {
   const std::string key = ToUpperCase(url);
   TMyFont* found = nullptr;

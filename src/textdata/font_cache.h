@@ -3,8 +3,9 @@
 
 #include <string>
 
-#include "app/globals.h"
 #include "media/media.h"
+#include "media/tlist.h"
+#include "textdata/asset_root.h"
 
 class TMyFont {
  public:
@@ -17,7 +18,8 @@ class TMyFont {
   std::string key;
 };
 
-// FontList (app/globals.h) holds every font loaded so far, in loading order.
+// Every font loaded so far, in loading order.
+extern TList<TMyFont> FontList;
 
 // The cached font for this file (letter case ignored) and size; loaded on first use. A failed
 // load is cached as null too, so a missing file is tried once.

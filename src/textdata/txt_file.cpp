@@ -1,7 +1,7 @@
 #include "textdata/txt_file.h"
 
-#include "app/globals.h"
 #include "media/media.h"
+#include "textdata/asset_root.h"
 #include "textdata/numbers.h"
 #include "textdata/split_string.h"
 

@@ -9,8 +9,9 @@
 
 #include "app/frame_timing.h"
 #include "app/globals.h"
-#include "app/startup.h"
 #include "app/update_common.h"
+#include "game/game_parts.h"
+#include "game/startup.h"
 #include "test_support.h"
 
 struct GameEnded {
@@ -23,6 +24,7 @@ class AppFixture : public ::testing::Test {
     ASSERT_TRUE(media_.ok());
     CreateGlobals();
     CreateScreens();
+    RegisterGameParts();
     UserDir = scratch_.path() + "/user";
     ProfilesLoaded = false;
     SetGameEnder([](int status) { throw GameEnded{status}; });

@@ -1,6 +1,6 @@
 // The picture checks of --check-data: the built game tree passes, and each kind of damage is
 // reported with the file it concerns.
-#include "app/check_pictures.h"
+#include "game/check_pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The screen controller: every row of the transition table, CHECK_AfterMap, the id-0 error path
 // and ids outside the table.
-#include "app/controller.h"
+#include "game/controller.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/screen_base.h"
 #include "app_fixture.h"
+#include "gui/screen_base.h"
 #include "media/media.h"
 #include "screens/options.h"
 

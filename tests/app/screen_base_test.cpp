@@ -1,12 +1,12 @@
 // The screen base: the approach rule, the fade overlay, and a full screen's loop from fade-in to
 // its result.
-#include "app/screen_base.h"
+#include "gui/screen_base.h"
 
 #include <gtest/gtest.h>
 
 #include "app_fixture.h"
 #include "media/media.h"
-#include "screens/plain_screen.h"
+#include "screens/placeholder_screen.h"
 
 using AppScreenBase = AppFixture;
 
@@ -81,14 +81,19 @@ TEST_F(AppScreenBase, ScreenWithoutGuiSkipsGuiSteps) {
 }
 
 // A plain full screen run at a steady 60 frames per second.
-class SteadyScreen : public TPlainScreen {
+const TScreenDescriptor kSteadyScreen = {"Steady", nullptr, {}, {}};
+class SteadyScreen : public TPlaceholderScreen {
  public:
-  SteadyScreen() : TPlainScreen("Steady", {{"ONE", 11}, {"TWO", 22}}) {}
+  SteadyScreen() : TPlaceholderScreen(kSteadyScreen, kTopLevel) {
+    LeaveOnClick("ONE", 11);
+    LeaveOnClick("TWO", 22);
+  }
   int update() override {
     UpdateCommon();
     FrameDelta = 1;
     _updateFade();
     _updateAlpha();
+    _updateGui();
     ++updates;
     return 0;
   }
@@ -100,19 +105,22 @@ TEST_F(AppScreenBase, FullScreenKeepsRunningThroughItsFadeThenReturnsTheResult) 
   long long clickFrame = -1;
   long long start = PresentedFrames();
   SetFrameHook([&] {
-    // Click the second row once the screen is fully shown (20 frames of fade-in).
-    if (PresentedFrames() - start == 25) {
-      InjectMouseMove(512, TPlainScreen::RowTop(1) + 10);
+    // Click the second row once the screen is fully shown (20 frames of fade-in): pressed on one
+    // frame, released on the next, which completes the button's click.
+    if (PresentedFrames() - start == 24) {
+      InjectMouseMove(512, TPlaceholderScreen::RowTop(1) + 10);
       InjectMouseButton(1, true);
+    }
+    if (PresentedFrames() - start == 25) {
       InjectMouseButton(1, false);
       clickFrame = PresentedFrames();
     }
   });
-  int result = screen.runPlain(nullptr);
+  int result = screen.run(nullptr);
   SetFrameHook(nullptr);
   EXPECT_EQ(result, 22);
   ASSERT_GE(clickFrame, 0);
-  // The click is seen on the next frame; the fade-out then runs 20 frames.
+  // The release is seen on the next frame; the fade-out then runs 20 frames.
   EXPECT_EQ(PresentedFrames() - clickFrame, 21);
   EXPECT_EQ(screen.fade, 1.0f);
 }

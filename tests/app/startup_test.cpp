@@ -1,5 +1,5 @@
 // Start-up: marker files, the window title, the per-user folder and the order of the globals.
-#include "app/startup.h"
+#include "game/startup.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "game/screen_list.h"
 #include "gui/gui_check.h"
 #include "gui/gui_test_support.h"
 
@@ -31,7 +32,7 @@ TEST_F(GuiCheck, ReportsProblemsOfExistingFilesOnly) {
   std::vector<std::string> problems;
   std::string before = CurrentFolder();
   testing::internal::CaptureStdout();
-  int checked = CheckGuiFiles(dir_.path(), problems);
+  int checked = CheckGuiFiles(AllScreenDescriptors(), dir_.path(), problems);
   testing::internal::GetCapturedStdout();
   EXPECT_EQ(checked, 2);
   EXPECT_EQ(CurrentFolder(), before);
@@ -45,7 +46,7 @@ TEST_F(GuiCheck, ReportsProblemsOfExistingFilesOnly) {
 }
 
 TEST_F(GuiCheck, EveryScreenFileIsListedWithItsNames) {
-  const auto& files = ScreenGuiFiles();
+  const auto& files = ScreenGuiFiles(AllScreenDescriptors());
   EXPECT_EQ(files.size(), 15u);  // giveArt.gui serves two screens
   for (const auto& f : files) {
     EXPECT_EQ(std::string(f.path).rfind("gfx/gui/", 0), 0u) << f.path;
@@ -55,7 +56,7 @@ TEST_F(GuiCheck, EveryScreenFileIsListedWithItsNames) {
 
 TEST_F(GuiCheck, ShippedGuiFilesDeclareTheirScreensNames) {
   std::string game = testing_support::SourceDir() + "/game";
-  for (const auto& f : ScreenGuiFiles()) {
+  for (const auto& f : ScreenGuiFiles(AllScreenDescriptors())) {
     std::string path = game + "/" + ReplaceAll(f.path, "#LANG#", "en");
     if (PathKind(path) != 1) continue;
     testing::internal::CaptureStdout();
@@ -73,7 +74,7 @@ TEST_F(GuiCheck, ShippedGuiFilesDeclareTheirScreensNames) {
   // from the asset build.
   std::vector<std::string> problems;
   testing::internal::CaptureStdout();
-  CheckGuiFiles(game, problems);
+  CheckGuiFiles(AllScreenDescriptors(), game, problems);
   testing::internal::GetCapturedStdout();
   for (const auto& p : problems) {
     bool picture = p.find("NO SUCH FILE") != std::string::npos ||

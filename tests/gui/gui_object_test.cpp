@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/screen_base.h"
 #include "gui/gui_test_support.h"
+#include "gui/screen_base.h"
 
 namespace gui_testing {
 namespace {

@@ -1,7 +1,7 @@
 // The small value records: constructors, copies, interpolation, colour and the near colour.
 #include <gtest/gtest.h>
 
-#include "gui/records.h"
+#include "app/records.h"
 #include "test_support.h"
 
 namespace {

@@ -11,6 +11,7 @@
 
 #include "app/frame_timing.h"
 #include "app/globals.h"
+#include "app/state_dump.h"
 #include "audio/global_snd.h"
 #include "board_fixture.h"
 #include "match3/bomb.h"
@@ -56,6 +57,7 @@ class GameScreenTest : public ::testing::Test {
     profile.questLevelId = 5;
     Profile = &profile;
     MainGame = &game;
+    RegisterStateWriter("game", WriteGameScreenState);
     NoTutorial = 0;
     // The screen runs alone: no options, profile manager, summary, tutorial or sound catalogue
     // left behind by other tests takes part.

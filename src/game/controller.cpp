@@ -1,11 +1,9 @@
-#include "app/controller.h"
+#include "game/controller.h"
 
 #include "app/update_common.h"
 #include "media/media.h"
 #include "screens/all_screens.h"
 
-int where = 1;
-std::string lastScreen;
 TQuestSteps QuestSteps;
 
 namespace {

@@ -3,8 +3,7 @@
 // those values frame by frame.
 #pragma once
 
-#include <string>
-#include <vector>
+#include "app/screens_on_show.h"
 
 class TGui;
 
@@ -50,7 +49,6 @@ class TScreenOnShow {
   TScreenOnShow(const TScreenOnShow&) = delete;
   TScreenOnShow& operator=(const TScreenOnShow&) = delete;
 };
-// The innermost screen on show; null outside every screen loop.
+// The innermost screen on show; null outside every screen loop. Their names, outermost first,
+// come from ScreensOnShowNames (app/screens_on_show.h).
 TEkran* ScreenOnShow();
-// Names of the screens on show, outermost first.
-std::vector<std::string> ScreensOnShowNames();

@@ -25,6 +25,9 @@ std::string TrimTitleBytes(const std::string& bytes);
 // The path of the PNG the window icon comes from.
 std::string WindowIconPath();
 
+// Creates the global objects in their fixed order: the font cache, the frame timer (60 fps), the
+// atlases, the mouse, the sound catalogue and the lists, all empty.
+void CreateGlobals();
 // Creates the 18 screen singletons in their fixed order (and nothing else; no file is read).
 void CreateScreens();
 // Everything of start-up before InitGame, in order.

@@ -1,7 +1,7 @@
-#include "screens/quest_steps.h"
+#include "game/quest_steps.h"
 
-#include "app/controller.h"
 #include "app/globals.h"
+#include "game/controller.h"
 #include "screens/profile.h"
 #include "screens/profile_manager.h"
 

@@ -1,18 +1,17 @@
-#include "app/check_data.h"
+#include "game/data_checks.h"
 
-#include "app/check_pictures.h"
 #include "app/globals.h"
-#include "app/startup.h"
 #include "audio/check_sound_data.h"
+#include "game/check_pictures.h"
+#include "game/screen_list.h"
+#include "game/startup.h"
 #include "gui/gui_check.h"
+#include "match3/board_hooks.h"
 #include "media/media.h"
 #include "textdata/check_text_data.h"
+#include "textdata/data_check_report.h"
 
 namespace {
-std::vector<TDataCheck>& Checks() {
-  static std::vector<TDataCheck> checks;
-  return checks;
-}
 
 void CheckPicture(TDataCheckReport& report, const std::string& path) {
   if (PathKind(path) != 1) {
@@ -26,11 +25,8 @@ void CheckPicture(TDataCheckReport& report, const std::string& path) {
   }
   FreeImage(image);
 }
-}  // namespace
 
-void RegisterDataCheck(TDataCheck check) {
-  Checks().push_back(std::move(check));
-}
+}  // namespace
 
 void CheckAppData(TDataCheckReport& report) {
   std::string title = AssetRoot + "txt/" + Language + "/name.txt";
@@ -49,10 +45,10 @@ int RunDataChecks() {
   TDataCheckReport report;
   CheckAppData(report);
   CheckTextData(report);
-  CheckGuiData(report);
+  CheckGuiData(report, AllScreenDescriptors());
   CheckPictureData(report);
   CheckSoundData(report);
-  for (auto& check : Checks()) check(report);
+  CheckLevelData(report);
   // Checks that report whole lines already name the file in them.
   for (auto& p : report.problems) PrintLine(p.problem.empty() ? p.path : p.path + ": " + p.problem);
   return static_cast<int>(report.problems.size());

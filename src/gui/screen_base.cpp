@@ -1,4 +1,4 @@
-#include "app/screen_base.h"
+#include "gui/screen_base.h"
 
 #include "app/frame_timing.h"
 #include "gui/gui.h"
@@ -77,18 +77,14 @@ int TEkran::_prepareDelta() {
 
 TScreenOnShow::TScreenOnShow(TEkran* screen) {
   screensOnShow.push_back(screen);
+  PushScreenOnShowName(screen ? screen->screenName() : "");
 }
 
 TScreenOnShow::~TScreenOnShow() {
   screensOnShow.pop_back();
+  PopScreenOnShowName();
 }
 
 TEkran* ScreenOnShow() {
   return screensOnShow.empty() ? nullptr : screensOnShow.back();
-}
-
-std::vector<std::string> ScreensOnShowNames() {
-  std::vector<std::string> names;
-  for (TEkran* screen : screensOnShow) names.push_back(screen ? screen->screenName() : "");
-  return names;
 }

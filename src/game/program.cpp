@@ -1,23 +1,20 @@
-#include "app/program.h"
+#include "game/program.h"
 
 #include <cstdio>
 #include <vector>
 
-#include "app/check_data.h"
 #include "app/command_line.h"
-#include "app/controller.h"
+#include "app/controller_state.h"
 #include "app/frame_stats.h"
 #include "app/globals.h"
 #include "app/script.h"
-#include "app/startup.h"
-#include "app/update_common.h"
 #include "app/user_dirs.h"
-#include "match3/board_hooks.h"
+#include "game/data_checks.h"
+#include "game/game_parts.h"
+#include "game/startup.h"
 #include "media/media.h"
 #include "media/os_services.h"
 #include "screens/options.h"
-#include "screens/profile_hooks.h"
-#include "screens/quest_steps.h"
 #include "screens/single_level.h"
 
 namespace {
@@ -116,9 +113,7 @@ int KelvarothMain(int argc, char** argv) {
     InitMedia(config);
   }
 
-  RegisterBoardHooks();
-  RegisterQuestSteps();
-  RegisterProfileHooks();
+  RegisterGameParts();
   if (cl.checkData) {
     GameName = "Kelvaroth";
     int problems = RunDataChecks();

@@ -5,9 +5,7 @@
 #include <functional>
 #include <string>
 
-// Id of the next step (1 at start) and the name of the step run last.
-extern int where;
-extern std::string lastScreen;
+#include "app/controller_state.h"
 
 class Control {
  public:

@@ -1,5 +1,5 @@
 // Functions of the small value records: constructors, copies, interpolation and colour helpers.
-#include "gui/records.h"
+#include "app/records.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,16 +1,19 @@
 // Picture checks for --check-data. The sizes below are those the drawing code depends on: the
 // 48-px cell, the frame pieces' handles, the power-up buttons' lock spots and cover offsets, the
 // menu glints' handles and the full-screen backgrounds.
-#include "app/check_pictures.h"
+#include "game/check_pictures.h"
 
 #include <cstdlib>
 #include <memory>
 #include <string>
 
-#include "app/check_data.h"
 #include "app/globals.h"
+#include "game/screen_list.h"
+#include "gui/screen_descriptor.h"
 #include "media/media.h"
+#include "textdata/data_check_report.h"
 #include "textdata/rcm_file.h"
+#include "textdata/txt_file.h"
 
 namespace {
 
@@ -40,12 +43,6 @@ const Expect kFixed[] = {
     {"gfx/frame/inner_frame_right_up.png", 26, 26},
     {"gfx/frame/inner_frame_right_down.png", 26, 26},
     {"gfx/frame/inner_frame_left_down.png", 26, 26},
-    {"gfx/gui/mainGame/up.png", 1024, 0},
-    {"gfx/gui/mainGame/powerup-cover.png", 0, 0},
-    {"gfx/gui/mainGame/lock.png", 0, 0},
-    {"gfx/gui/mainGame/popupmini.png", 0, 0},
-    {"gfx/gui/mainGame/arrow.png", 0, 0},
-    {"gfx/gui/mainGame/explosive.png", 0, 0},
     {"gfx/captions/en/readysetgo.png", 0, 0},
     {"gfx/captions/en/victory.png", 0, 0},
     {"gfx/captions/en/noCash.png", 0, 0},
@@ -183,6 +180,10 @@ int CheckPictures(const std::string& gameDir, std::vector<std::string>& problems
   Checker check(root, problems);
 
   for (const Expect& e : kFixed) check.Expecting(e.path, e.w, e.h);
+  // Every picture a screen's descriptor names, with the size its drawing relies on.
+  for (const TScreenDescriptor* screen : AllScreenDescriptors())
+    for (const TScreenPicture& picture : screen->pictures)
+      check.Expecting(WithLanguage(picture.path), picture.w, picture.h);
 
   // The hit point, the pointer and the icon are reported missing by the application's own
   // check; here only their sizes matter.
@@ -283,12 +284,5 @@ int CheckPictures(const std::string& gameDir, std::vector<std::string>& problems
 void CheckPictureData(TDataCheckReport& report) {
   std::vector<std::string> problems;
   CheckPictures(AssetRoot, problems);
-  for (const std::string& line : problems) {
-    const size_t colon = line.find(": ");
-    if (colon == std::string::npos) {
-      report.Problem(AssetRoot, line);
-    } else {
-      report.Problem(AssetRoot + line.substr(0, colon), line.substr(colon + 2));
-    }
-  }
+  report.ProblemLines(AssetRoot, problems);
 }

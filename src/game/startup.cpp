@@ -1,11 +1,16 @@
-#include "app/startup.h"
+#include "game/startup.h"
 
-#include "app/controller.h"
 #include "app/frame_timing.h"
 #include "app/globals.h"
 #include "app/user_dirs.h"
+#include "audio/global_snd.h"
+#include "game/controller.h"
+#include "gui/image_atlas.h"
+#include "match3/effect_lists.h"
 #include "media/media.h"
 #include "screens/all_screens.h"
+#include "screens/artifact.h"
+#include "textdata/font_cache.h"
 
 TStartOptions StartOptions;
 
@@ -44,6 +49,19 @@ std::string ReadWindowTitle() {
 
 std::string WindowIconPath() {
   return AssetRoot + "gfx/icon.png";
+}
+
+void CreateGlobals() {
+  // The lists are objects of static storage: they exist (empty) before anything runs, which is
+  // what creating them first would give; clearing keeps a second start-up (tests) clean.
+  FontList.Clear();
+  if (!Delta) Delta = TDeltaTime::Create(60);
+  Delta->SetFPS(60);
+  TextureList.Clear();
+  if (!Mouse) Mouse = new TMouse();
+  if (!GlobalSnd) GlobalSnd = new TGlobalSnd();
+  ArtifactList.Clear();
+  ClearBoardLists();
 }
 
 void CreateScreens() {

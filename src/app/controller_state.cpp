@@ -1,0 +1,4 @@
+#include "app/controller_state.h"
+
+int where = 1;
+std::string lastScreen;
