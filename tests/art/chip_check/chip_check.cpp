@@ -1,7 +1,13 @@
 // chip_check: fails when two ordinary chip kinds are hard to tell apart. A match-three board is
 // read at a glance, so every pair of kinds must differ in outline (at full size and at the half
 // size of the level preview) and in brightness, also for colour-blind eyes where the outlines
-// alone do not separate them.
+// alone do not separate them. A pair breaks the rules when
+//   - its silhouettes (alpha above 128, scaled to 32 x 32) overlap 0.80 or more (intersection
+//     over union);
+//   - its silhouettes at half size (24 x 24) overlap 0.85 or more;
+//   - its mean luminances (Rec. 709, 0..255) are less than 8 apart in full colour;
+//   - its 32 x 32 silhouettes overlap 0.65 or more and its mean luminances are less than 8
+//     apart under simulated deuteranopia, protanopia or tritanopia (chip_measure.cpp).
 //
 //   chip_check GAME_DIR                        judge gfx/chips/chip1.png .. chip7.png
 //   chip_check --fixture FILE                  judge a set kept as text (see chip_fixture.cpp)
@@ -109,9 +115,7 @@ std::vector<int> ParseKinds(const std::string& list) {
 }
 
 int Usage() {
-  std::puts(
-      "usage: chip_check GAME_DIR | --fixture FILE | GAME_DIR --write-fixture FILE; "
-      "[--kinds 1,4]");
+  std::puts("usage: chip_check (GAME_DIR [--write-fixture FILE] | --fixture FILE) [--kinds 1,4]");
   return 2;
 }
 
@@ -154,10 +158,6 @@ int main(int argc, char** argv) {
       }
       kinds = chosen;
     }
-    if (kinds.size() < 2) {
-      std::printf("chip_check: fewer than two of the chosen kinds are in %s\n", fixtureIn.c_str());
-      return 2;
-    }
   } else {
     for (int id : ids) {
       KindMeasure k;
@@ -168,6 +168,10 @@ int main(int argc, char** argv) {
       }
       kinds.push_back(k);
     }
+  }
+  if (kinds.size() < 2) {
+    std::puts("chip_check: fewer than two kinds to compare");
+    return 2;
   }
   if (!fixtureOut.empty()) {
     if (WriteFixture(fixtureOut, kinds)) return 0;
