@@ -43,8 +43,12 @@ Picture Panel() {
   s += "<path d=\"" + outline +
        "\" fill=\"none\" stroke=\"url(#gold)\" stroke-width=\"2.4\" "
        "stroke-linejoin=\"round\"/>\n";
-  // Slots: cells left (x 140), time (x 270), cash (ends at x 942); the collect tray (x 531).
-  s += Slot(140, 132) + Slot(270, 120) + Slot(860, 196);
+  // Slots around the numbers the game places: cells left (centred on x 140), time (centred on
+  // x 270), cash (ending at x 942); the collect tray (x 531). Each slot holds its longest number
+  // in the panel's font at size 20, with its icon clear of the first digit: four digits of
+  // cells (a 64 x 64 board), a clock with three-digit hours (up to 99 px wide, from x 221) and
+  // eleven digits of cash (up to 143 px, from x 799).
+  s += Slot(127, 110) + Slot(270, 164) + Slot(860, 196);
   s += "<path d=\"M366 4 L696 4 L696 60 Q696 72 684 72 L378 72 Q366 72 366 60 Z\" "
        "fill=\"#0c0e2a\" fill-opacity=\"0.55\" stroke=\"#8a7bd0\" stroke-opacity=\"0.35\" "
        "stroke-width=\"1.2\"/>\n";
@@ -52,9 +56,9 @@ Picture Panel() {
   s += "<rect x=\"84\" y=\"15\" width=\"20\" height=\"20\" rx=\"4\" fill=\"#9a6a3a\" "
        "stroke=\"#ffd966\" stroke-width=\"1.8\"/><path d=\"M94 19 L98 25 L94 31 L90 25 Z\" "
        "fill=\"#ffe28a\"/>\n";
-  s += "<path d=\"M216 14 L232 14 M216 36 L232 36 M218 14 Q218 24 224 25 Q218 26 218 36 "
-       "M230 14 Q230 24 224 25 Q230 26 230 36\" fill=\"none\" stroke=\"#ffd966\" "
-       "stroke-width=\"2\" stroke-linecap=\"round\"/><path d=\"M220 33 L228 33 L224 28 Z\" "
+  s += "<path d=\"M198 14 L214 14 M198 36 L214 36 M200 14 Q200 24 206 25 Q200 26 200 36 "
+       "M212 14 Q212 24 206 25 Q212 26 212 36\" fill=\"none\" stroke=\"#ffd966\" "
+       "stroke-width=\"2\" stroke-linecap=\"round\"/><path d=\"M202 33 L210 33 L206 28 Z\" "
        "fill=\"#f6c453\"/>\n";
   s += "<circle cx=\"776\" cy=\"25\" r=\"10\" fill=\"url(#gold)\" stroke=\"#7a4a0a\" "
        "stroke-width=\"1.2\"/><circle cx=\"776\" cy=\"25\" r=\"6\" fill=\"none\" "
@@ -132,9 +136,9 @@ Picture Button(int n) {
   const double cx = w / 2.0, cy = h - 61.0, r = 46;
   std::string s = SvgOpen(w, h) + "<defs>" + kGoldGradient + "</defs>\n";
   s += Medallion(cx, cy, r, glass[n], F("m%d", n), w);
-  const GemStyle sapphire{FromHex(0x4c9af0), FromHex(0x071e6a), FromHex(0xe0f0ff), {1.0, 0.5}, 0.4};
+  const GemStyle sapphire{FromHex(0x55a2f4), FromHex(0x071e6a), FromHex(0xe0f0ff), {1.0, 0.5}, 0.4};
   const GemStyle ruby{FromHex(0xe8283f), FromHex(0x4a0010), FromHex(0xffd0d8), {1.0, 0.52}, 0.4};
-  const GemStyle topaz{FromHex(0xffaa33), FromHex(0x6a2200), FromHex(0xfff0c0), {1.0, 0.55}, 0.4};
+  const GemStyle topaz{FromHex(0xffb43c), FromHex(0x6a2200), FromHex(0xfff0c0), {1.0, 0.55}, 0.4};
   if (n == 0) {
     // Line clearer: a beam through a row of three gems, arrows at both ends.
     s += "<defs>" + BlurFilter("beam", 2.5) + "</defs>";

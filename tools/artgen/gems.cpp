@@ -1,5 +1,18 @@
 // The seven chip kinds, the bomb chip and the lightning chip: faceted jewels with a soft
 // shadow, rim light and a highlight, each kind with its own colour, outline and brightness.
+//
+// A board is read at a glance, at full size, at 1.25x when picked and at half size in the level
+// preview, and many players cannot tell red, orange and green apart. So the seven outlines are
+// seven different figures, no two alike in mass or proportion:
+//   1 ruby       red          heart
+//   2 topaz      amber        hexagon lying on its side (wider than tall, pointed left and right)
+//   3 citrine    yellow       five-point star
+//   4 emerald    green        emerald cut: upright rectangle with cut corners, narrower than tall
+//   5 sapphire   blue         round brilliant, the fullest outline of the set
+//   6 amethyst   purple       triangle
+//   7 moonstone  pearl white  diamond (rhombus)
+// and each kind has its own brightness step as well (see ChipPictures). tests/art checks the
+// built pictures: outline overlap, half-size overlap and brightness, also for colour-blind eyes.
 #include "gems.h"
 
 #include <cmath>
@@ -46,11 +59,11 @@ std::vector<Pt> HeartOutline(double k) {
 }
 
 std::vector<Pt> HexagonOutline(double k) {
-  std::vector<Pt> pts;
-  for (int i = 0; i < 6; ++i) {
-    const double a = (-90 + 60 * i) * kPi / 180;
-    pts.push_back({24 + 23 * std::cos(a), 24 + 22.5 * std::sin(a)});
-  }
+  // Lying on its side, wider than tall and pointed left and right: the one flat kind, so it
+  // cannot be taken for the tall emerald, the round sapphire or the upright diamond.
+  const double half = 23.5, flat = 12, rise = 14;
+  std::vector<Pt> pts = {{24 - flat, 24 - rise}, {24 + flat, 24 - rise}, {24 + half, 24},
+                         {24 + flat, 24 + rise}, {24 - flat, 24 + rise}, {24 - half, 24}};
   return Transform(pts, k);
 }
 
@@ -64,10 +77,13 @@ std::vector<Pt> StarOutline(double k) {
   return Transform(pts, k);
 }
 
-std::vector<Pt> CutSquareOutline(double k) {
-  const double a = 3.5, b = 44.5, c = 10;
-  std::vector<Pt> pts = {{a + c, a}, {b - c, a}, {b, a + c}, {b, b - c},
-                         {b - c, b}, {a + c, b}, {a, b - c}, {a, a + c}};
+std::vector<Pt> EmeraldCutOutline(double k) {
+  // An emerald-cut step stone: an upright rectangle, clearly narrower than tall, with its
+  // corners cut.
+  const double left = 10.5, right = 37.5, top = 2.5, bottom = 45.5, c = 7;
+  std::vector<Pt> pts = {{left + c, top},     {right - c, top},    {right, top + c},
+                         {right, bottom - c}, {right - c, bottom}, {left + c, bottom},
+                         {left, bottom - c},  {left, top + c}};
   return Transform(pts, k);
 }
 
@@ -75,7 +91,7 @@ std::vector<Pt> CircleOutline(double k) {
   std::vector<Pt> pts;
   for (int i = 0; i < 16; ++i) {
     const double a = (-90 + 22.5 * i) * kPi / 180;
-    pts.push_back({24 + 21.5 * std::cos(a), 24 + 21.5 * std::sin(a)});
+    pts.push_back({24 + 22.5 * std::cos(a), 24 + 22.5 * std::sin(a)});
   }
   return Transform(pts, k);
 }
@@ -320,19 +336,22 @@ Picture LightningChip() {
 
 std::vector<Picture> ChipPictures() {
   std::vector<Picture> out;
-  // Brightness steps (greyscale): amethyst < ruby < emerald < sapphire < topaz < citrine <
-  // moonstone, so the kinds stay apart without colour as well as by outline.
+  // Brightness steps (mean grey of the built chip, 0..255): amethyst 94 < emerald 110 <
+  // ruby 124 < sapphire 149 < topaz 174 < citrine 196 < moonstone 212, so the kinds stay apart
+  // in greyscale too. The emerald is a deep green because a brighter one matches the ruby's
+  // grey; topaz and sapphire sit far enough apart that the topaz, which darkens for red-blind
+  // eyes, stays brighter than the sapphire.
   out.push_back(Chip(1, HeartOutline(), {24, 22},
                      {FromHex(0xe8283f), FromHex(0x4a0010), FromHex(0xffd0d8), {1.0, 0.52}, 0.45}));
   out.push_back(Chip(2, HexagonOutline(), {24, 24},
-                     {FromHex(0xffaa33), FromHex(0x6a2200), FromHex(0xfff0c0), {1.0, 0.55}, 0.45}));
+                     {FromHex(0xffb43c), FromHex(0x6a2200), FromHex(0xfff0c0), {1.0, 0.55}, 0.45}));
   out.push_back(Chip(3, StarOutline(), Centroid(StarOutline()),
                      {FromHex(0xffd92e), FromHex(0x9a5a00), FromHex(0xfffbe0), {1.0, 0.5}, 0.45}));
   out.push_back(
-      Chip(4, CutSquareOutline(), {24, 24},
-           {FromHex(0x127a3a), FromHex(0x003a1c), FromHex(0xc8ffd8), {1.0, 0.78, 0.56}, 0.45}));
+      Chip(4, EmeraldCutOutline(), {24, 24},
+           {FromHex(0x0a5a2b), FromHex(0x002e16), FromHex(0xc8ffd8), {1.0, 0.78, 0.56}, 0.45}));
   out.push_back(Chip(5, CircleOutline(), {24, 24},
-                     {FromHex(0x4c9af0), FromHex(0x071e6a), FromHex(0xe0f0ff), {1.0, 0.5}, 0.45}));
+                     {FromHex(0x55a2f4), FromHex(0x071e6a), FromHex(0xe0f0ff), {1.0, 0.5}, 0.45}));
   out.push_back(Chip(6, TriangleOutline(), {24, 29},
                      {FromHex(0x7428b4), FromHex(0x250040), FromHex(0xf0d8ff), {1.0, 0.5}, 0.45}));
   out.push_back(Chip(7, RhombusOutline(), {24, 24},

@@ -25,7 +25,7 @@ std::string GemSvg(const std::vector<Pt>& pts, Pt centre, const GemStyle& style,
 std::vector<Pt> HeartOutline(double k = 1.0);
 std::vector<Pt> HexagonOutline(double k = 1.0);
 std::vector<Pt> StarOutline(double k = 1.0);
-std::vector<Pt> CutSquareOutline(double k = 1.0);
+std::vector<Pt> EmeraldCutOutline(double k = 1.0);
 std::vector<Pt> CircleOutline(double k = 1.0);
 std::vector<Pt> TriangleOutline(double k = 1.0);
 std::vector<Pt> RhombusOutline(double k = 1.0);
